@@ -7,6 +7,7 @@
 //                client area before it answers.
 // Record file:   text, one line per event, written as it happens:
 //                  freq <QueryPerformanceFrequency>
+//                  ready                      (window shown and painted)
 //                  msg <qpc> <message hex> <wParam hex> <lParam hex>
 //                  paint <qpc> <x> <y>
 //                Keyboard, character and mouse messages are recorded, nothing else.

@@ -229,6 +229,10 @@ int wmain(int argc, wchar_t** argv) {
     FitClientArea(hwnd, opt.width, opt.height);
     UpdateWindow(hwnd);
   }
+  // Handle what showing the window queued, then tell the test the window is ready.
+  MSG pending;
+  while (PeekMessageW(&pending, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&pending);
+  WriteLine("ready\n");
 
   MSG m;
   while (GetMessageW(&m, nullptr, 0, 0) > 0) {

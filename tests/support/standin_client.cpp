@@ -62,6 +62,7 @@ StandIn::StandIn(const StandInOptions& o) : recordPath_(NewRecordPath()) {
                      o.title + L"\" --size " + std::to_wstring(o.width) + L"x" + std::to_wstring(o.height);
   if (!o.scene.empty()) cmd += L" --scene \"" + o.scene + L"\"";
   if (o.hidden) cmd += L" --hidden";
+  SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
   STARTUPINFOW si{};
   si.cb = sizeof si;
   PROCESS_INFORMATION pi{};
@@ -69,15 +70,14 @@ StandIn::StandIn(const StandInOptions& o) : recordPath_(NewRecordPath()) {
   process_.reset(pi.hProcess);
   CloseHandle(pi.hThread);
   processId_ = pi.dwProcessId;
-  WaitForInputIdle(pi.hProcess, 10000);
-  for (int i = 0; i < 500 && !window_; ++i) {
-    FindByProcess f{processId_, nullptr};
-    EnumWindows(MatchProcess, reinterpret_cast<LPARAM>(&f));
-    window_ = f.found;
-    if (!window_) {
-      if (WaitForSingleObject(process_.get(), 0) == WAIT_OBJECT_0) return;
-      Sleep(10);
+  for (int i = 0; i < 1000; ++i) {
+    if (ReadRecord().ready) {
+      FindByProcess f{processId_, nullptr};
+      EnumWindows(MatchProcess, reinterpret_cast<LPARAM>(&f));
+      window_ = f.found;
+      return;
     }
+    if (WaitForSingleObject(process_.get(), 10) == WAIT_OBJECT_0) return;
   }
 }
 
@@ -124,6 +124,8 @@ StandInRecord StandIn::ReadRecord() const {
       rec.messages.push_back({at, msg, static_cast<std::uint32_t>(wp), static_cast<std::uint32_t>(lp)});
     } else if (std::sscanf(line.c_str(), "paint %lld %d %d", &at, &x, &y) == 3) {
       rec.paints.push_back(at);
+    } else if (line == "ready") {
+      rec.ready = true;
     } else {
       std::sscanf(line.c_str(), "freq %lld", &rec.frequency);
     }

@@ -20,6 +20,7 @@ struct RecordedMessage {
 
 struct StandInRecord {
   long long frequency = 0;
+  bool ready = false;
   std::vector<RecordedMessage> messages;
   std::vector<long long> paints;  // ticks at which requested targets were on screen
 };
@@ -34,7 +35,9 @@ struct StandInOptions {
 
 class StandIn {
  public:
-  // Starts the stand-in and waits until its window exists; window() is null on failure.
+  // Starts the stand-in and waits until its window is shown and painted; window() is null
+  // on failure. The pointer is moved to the screen's corner first, so that no real mouse
+  // move lands in the record.
   explicit StandIn(const StandInOptions& options = {});
   ~StandIn();
   StandIn(const StandIn&) = delete;

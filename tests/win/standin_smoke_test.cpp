@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/bmp_builder.h"
 #include "tests/support/standin_client.h"
 
 namespace {
@@ -29,13 +30,7 @@ TEST(StandIn, RecordsPostedKeysInOrderWithTimes) {
 TEST(StandIn, PaintsATargetAndNotesWhen) {
   qv::test::StandIn standin;
   ASSERT_NE(standin.window(), nullptr);
-  // A 2 x 2 red BMP, 24 bits, bottom-up.
-  std::vector<std::uint8_t> bmp = {'B', 'M', 70, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0,
-                                   40, 0, 0, 0, 2, 0, 0, 0, 2, 0, 0, 0, 1, 0, 24, 0,
-                                   0, 0, 0, 0, 16, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-                                   0, 0, 0, 0, 0, 0, 0, 0};
-  const std::uint8_t row[8] = {0, 0, 255, 0, 0, 255, 0, 0};
-  for (int i = 0; i < 2; ++i) bmp.insert(bmp.end(), row, row + 8);
+  const auto bmp = qv::test::MakeBmp24(2, 2, [](int, int) { return 0xFF0000u; });
   ASSERT_TRUE(standin.PaintTarget(bmp, 100, 50));
   HDC dc = GetDC(standin.window());
   EXPECT_EQ(GetPixel(dc, 100, 50), RGB(255, 0, 0));

@@ -1,0 +1,124 @@
+#include "library/core/bmp_decoder.h"
+
+#include <algorithm>
+#include <bit>
+
+#include "library/core/bmp_layout.h"
+#include "library/core/bmp_rle.h"
+#include "library/core/le_bytes.h"
+
+namespace pixfarrow {
+namespace {
+
+// One colour channel of a bit-field pixel, widened to 8 bits by repeating its bits (so the
+// largest value of any width becomes 255).
+class Channel {
+ public:
+  explicit Channel(std::uint32_t mask)
+      : mask_(mask),
+        shift_(mask == 0 ? 0 : std::countr_zero(mask)),
+        width_(mask == 0 ? 0 : std::bit_width(mask >> shift_)) {}
+
+  std::uint32_t Expand(std::uint32_t pixel) const {
+    if (width_ == 0) return 0;
+    const std::uint32_t v = (pixel & mask_) >> shift_;
+    if (width_ >= 8) return v >> (width_ - 8);
+    const std::uint32_t top = v << (8 - width_);
+    std::uint32_t out = top;
+    for (int s = width_; s < 8; s += width_) out |= top >> s;
+    return out;
+  }
+
+ private:
+  std::uint32_t mask_;
+  int shift_;
+  int width_;
+};
+
+class RowReader {
+ public:
+  explicit RowReader(const BmpLayout& layout)
+      : layout_(layout), red_(layout.masks[0]), green_(layout.masks[1]), blue_(layout.masks[2]) {}
+
+  void Read(const std::uint8_t* row, std::uint32_t* out) const {
+    const std::int32_t w = layout_.width;
+    switch (layout_.bitCount) {
+      case 1:
+        for (std::int32_t x = 0; x < w; ++x) out[x] = layout_.palette[(row[x >> 3] >> (7 - (x & 7))) & 1];
+        break;
+      case 4:
+        for (std::int32_t x = 0; x < w; ++x) out[x] = layout_.palette[(row[x >> 1] >> ((x & 1) ? 0 : 4)) & 0x0F];
+        break;
+      case 8:
+        for (std::int32_t x = 0; x < w; ++x) out[x] = layout_.palette[row[x]];
+        break;
+      case 16:
+        for (std::int32_t x = 0; x < w; ++x) out[x] = FromFields(ReadU16(row + 2 * x));
+        break;
+      case 24:
+        for (std::int32_t x = 0; x < w; ++x) {
+          const std::uint8_t* p = row + 3 * x;
+          out[x] = p[0] | (p[1] << 8) | (static_cast<std::uint32_t>(p[2]) << 16);
+        }
+        break;
+      case 32:
+        if (layout_.compression == BmpCompression::kRgb) {
+          for (std::int32_t x = 0; x < w; ++x) out[x] = ReadU32(row + 4 * x) & 0xFFFFFF;
+        } else {
+          for (std::int32_t x = 0; x < w; ++x) out[x] = FromFields(ReadU32(row + 4 * x));
+        }
+        break;
+    }
+  }
+
+ private:
+  std::uint32_t FromFields(std::uint32_t v) const {
+    return blue_.Expand(v) | (green_.Expand(v) << 8) | (red_.Expand(v) << 16);
+  }
+
+  const BmpLayout& layout_;
+  Channel red_, green_, blue_;
+};
+
+class CollectingSink final : public BmpRowSink {
+ public:
+  void Begin(std::int32_t width, std::int32_t height) override {
+    image.width = width;
+    image.height = height;
+    image.pixels.resize(static_cast<std::size_t>(width) * height);
+  }
+  void Row(std::int32_t y, const std::uint32_t* pixels) override {
+    std::copy(pixels, pixels + image.width, image.pixels.begin() + static_cast<std::ptrdiff_t>(y) * image.width);
+  }
+  DecodedBmp image;
+};
+
+}  // namespace
+
+bool DecodeBmp(std::span<const std::uint8_t> file, BmpRowSink& sink) {
+  const auto layout = ParseBmpLayout(file);
+  if (!layout) return false;
+  const std::int32_t w = layout->width, h = layout->height;
+  if (layout->compression == BmpCompression::kRle8 || layout->compression == BmpCompression::kRle4) {
+    const std::vector<std::uint32_t> canvas = DecodeRle(*layout, file);
+    sink.Begin(w, h);
+    for (std::int32_t y = 0; y < h; ++y) sink.Row(y, canvas.data() + static_cast<std::size_t>(y) * w);
+    return true;
+  }
+  const RowReader reader(*layout);
+  std::vector<std::uint32_t> row(static_cast<std::size_t>(w));
+  sink.Begin(w, h);
+  for (std::int32_t i = 0; i < h; ++i) {
+    reader.Read(file.data() + layout->pixelOffset + static_cast<std::size_t>(i) * layout->rowBytes, row.data());
+    sink.Row(layout->topDown ? h - 1 - i : i, row.data());
+  }
+  return true;
+}
+
+std::optional<DecodedBmp> DecodeBmp(std::span<const std::uint8_t> file) {
+  CollectingSink sink;
+  if (!DecodeBmp(file, sink)) return std::nullopt;
+  return std::move(sink.image);
+}
+
+}  // namespace pixfarrow

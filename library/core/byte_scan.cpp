@@ -1,0 +1,69 @@
+#include "library/core/byte_scan.h"
+
+#include <bit>
+#include <cstring>
+
+namespace pixfarrow {
+namespace {
+
+using Word = std::size_t;
+static_assert(std::endian::native == std::endian::little, "the word scan assumes little-endian");
+
+constexpr Word kOnes = static_cast<Word>(-1) / 0xFF;  // 0x0101...
+constexpr Word kHighs = kOnes * 0x80;                  // 0x8080...
+constexpr std::size_t kSampleStep = 61;                // odd, so row strides do not alias
+
+// Non-zero exactly when some byte of v is zero; the lowest flagged byte is the first zero.
+inline Word ZeroBytes(Word v) { return (v - kOnes) & ~v & kHighs; }
+
+}  // namespace
+
+std::size_t FindByte(const std::uint8_t* data, std::size_t size, std::size_t from, std::uint8_t value) {
+  std::size_t i = from;
+  if (i >= size) return kNoMatch;
+  const Word pattern = kOnes * value;
+  while (i + sizeof(Word) <= size) {
+    Word w;
+    std::memcpy(&w, data + i, sizeof w);
+    const Word hits = ZeroBytes(w ^ pattern);
+    if (hits != 0) return i + static_cast<std::size_t>(std::countr_zero(hits)) / 8;
+    i += sizeof(Word);
+  }
+  for (; i < size; ++i) {
+    if (data[i] == value) return i;
+  }
+  return kNoMatch;
+}
+
+std::array<std::uint32_t, 256> SampleByteCounts(const std::uint8_t* data, std::size_t size) {
+  std::array<std::uint32_t, 256> counts{};
+  for (std::size_t i = 0; i < size; i += kSampleStep) ++counts[data[i]];
+  return counts;
+}
+
+std::size_t ChooseRarestOffset(const std::uint8_t* haystack, std::size_t haystackSize,
+                               const std::uint8_t* needle, std::size_t needleSize) {
+  const auto counts = SampleByteCounts(haystack, haystackSize);
+  std::size_t best = 0;
+  for (std::size_t k = 1; k < needleSize; ++k) {
+    if (counts[needle[k]] < counts[needle[best]]) best = k;
+  }
+  return best;
+}
+
+std::size_t FindPattern(const std::uint8_t* haystack, std::size_t haystackSize, std::size_t from,
+                        const std::uint8_t* needle, std::size_t needleSize, std::size_t rareOffset) {
+  if (needleSize == 0 || needleSize > haystackSize || from > haystackSize - needleSize) return kNoMatch;
+  const std::size_t last = haystackSize - needleSize;  // last possible start
+  const std::uint8_t rare = needle[rareOffset];
+  std::size_t p = from + rareOffset;
+  while (true) {
+    p = FindByte(haystack, last + rareOffset + 1, p, rare);
+    if (p == kNoMatch) return kNoMatch;
+    const std::size_t start = p - rareOffset;
+    if (std::memcmp(haystack + start, needle, needleSize) == 0) return start;
+    ++p;
+  }
+}
+
+}  // namespace pixfarrow
