@@ -12,11 +12,14 @@ namespace pixfarrow {
 // Straightforward form of the rule; fine for small tables and as the reference.
 std::uint8_t NearestIndex(std::span<const Rgb> table, Rgb color);
 
-// The rule for kFixedColors, through a table built once per process (lazily, one
-// 32 x 32 x 32 block of colours at a time). Thread-safe.
+// The rule for kFixedColors, through a 16 MiB table built once per process (lazily, one
+// 8 x 8 x 8 block of colours at a time), so a pixel costs one lookup. Thread-safe.
 std::uint8_t FixedPaletteIndex(Rgb color);
 
 // FixedPaletteIndex of each 32-bit BGRx pixel (the top byte is ignored).
 void MapToFixedPalette(const std::uint32_t* pixels, std::size_t count, std::uint8_t* out);
+
+// The same for pixels stored as blue, green, red bytes, bytesPerPixel (3 or 4) apart.
+void MapBgrToFixedPalette(const std::uint8_t* bgr, std::size_t count, std::size_t bytesPerPixel, std::uint8_t* out);
 
 }  // namespace pixfarrow

@@ -1,0 +1,74 @@
+#include "library/core/image_finder.h"
+
+#include "library/core/alt_search_cache.h"
+#include "library/core/palette_image.h"
+
+namespace pixfarrow {
+
+void ImageFinder::ReleaseFinder() {
+  searchText.clear();
+  searchText.shrink_to_fit();
+  fontFace.clear();
+  fontFace.shrink_to_fit();
+}
+
+ImageFinder ImageFinder::CloneFinder() const { return *this; }
+
+Rect ImageFinder::MakeRect(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height) const {
+  // Formed in double precision and truncated, as every stored coordinate of the library.
+  const double right = static_cast<double>(left) + width, bottom = static_cast<double>(top) + height;
+  return {left, top, static_cast<std::int32_t>(right), static_cast<std::int32_t>(bottom)};
+}
+
+Point FindImageInBytes(std::span<const std::uint8_t> big, std::span<const std::uint8_t> small) {
+  const auto bigImage = DecodePaletteImage(big);
+  if (!bigImage) return kNotFound;  // the small image is not read
+  const auto smallImage = DecodePaletteImage(small);
+  if (!smallImage) return kNotFound;
+  const RowChainSearch search(bigImage->pixels, bigImage->stride, bigImage->height, SplitRows(*smallImage),
+                              smallImage->width);
+  const std::int64_t pos = search.Next(1);
+  return pos == -1 ? kNotFound : search.CentreOf(pos);
+}
+
+Point ImageFinder::FindImage(const ByteSet& big, const ByteSet& small) const { return FindImageInBytes(big, small); }
+
+std::int32_t ImageFinder::FindImageAlt(std::vector<Point>& points, const ByteSet& big, const ByteSet& small) const {
+  AltSearchCache& cache = LibraryAltSearchCache();
+  std::lock_guard lock(cache.mutex);
+  if (!big.empty()) {
+    cache.bigPixels.clear();
+    auto image = DecodePaletteImage(big);
+    if (!image) return 0;
+    cache.bigPixels = std::move(image->pixels);
+    cache.bigStride = image->stride;
+    cache.bigHeight = image->height;
+  } else if (cache.bigPixels.empty()) {
+    return 0;
+  }
+  if (!small.empty()) {
+    cache.smallPixels.clear();
+    cache.smallRows.clear();
+    auto image = DecodePaletteImage(small);
+    if (!image) return 0;
+    cache.smallRows = SplitRows(*image);
+    cache.smallPixels = std::move(image->pixels);
+    cache.smallWidth = image->width;
+    cache.smallHeight = image->height;
+    cache.smallPad = image->stride - image->width;
+  } else if (cache.smallPixels.empty()) {
+    return 0;
+  }
+  const RowChainSearch search(cache.bigPixels, cache.bigStride, cache.bigHeight, cache.smallRows, cache.smallWidth);
+  for (std::int64_t pos = search.Next(1); pos != -1; pos = search.Next(pos + 1)) {
+    points.push_back(search.CentreOf(pos));
+  }
+  return static_cast<std::int32_t>(points.size());
+}
+
+ByteSet ImageFinder::ImageToPaletteBytes(const ByteSet& image) const {
+  auto decoded = DecodePaletteImage(image);
+  return decoded ? std::move(decoded->pixels) : ByteSet{};
+}
+
+}  // namespace pixfarrow

@@ -1,0 +1,38 @@
+#include "library/core/image_search.h"
+
+#include <gtest/gtest.h>
+
+#include "bmp_builder.h"
+
+namespace pixfarrow {
+namespace {
+
+std::int32_t Zt(const ByteSet& big, const ByteSet& small) {
+  return FindImageInImageBytes(big.empty() ? nullptr : big.data(), static_cast<std::int32_t>(big.size()),
+                               small.empty() ? nullptr : small.data(), static_cast<std::int32_t>(small.size()));
+}
+
+TEST(FindImageInImageBytes, OneWhenFoundElseZero) {
+  const ByteSet big = test::Bmp24(30, 20, [](int x, int y) { return x == 7 && y == 3 ? 0x0000FFu : 0xF0F0F0u; });
+  const ByteSet present = test::Bmp24(3, 3, [](int x, int y) { return x == 1 && y == 1 ? 0x0000FFu : 0xF0F0F0u; });
+  const ByteSet absent = test::Bmp24(3, 3, [](int x, int) { return x == 1 ? 0x0000FFu : 0xF0F0F0u; });
+  EXPECT_EQ(Zt(big, present), 1);
+  EXPECT_EQ(Zt(big, absent), 0);
+  EXPECT_EQ(Zt(big, big), 1);
+}
+
+TEST(FindImageInImageBytes, EmptyOrNonBmpInputsGiveZero) {
+  const ByteSet good = test::Bmp24(4, 4, [](int, int) { return 0u; });
+  const ByteSet text = {'h', 'e', 'l', 'l', 'o'};
+  EXPECT_EQ(Zt({}, good), 0);
+  EXPECT_EQ(Zt(good, {}), 0);
+  EXPECT_EQ(Zt(text, good), 0);
+  EXPECT_EQ(Zt(good, text), 0);
+  // A length of 0 never reads its address.
+  EXPECT_EQ(FindImageInImageBytes(reinterpret_cast<const std::uint8_t*>(8), 0, good.data(),
+                                  static_cast<std::int32_t>(good.size())),
+            0);
+}
+
+}  // namespace
+}  // namespace pixfarrow
