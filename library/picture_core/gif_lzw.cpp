@@ -1,5 +1,6 @@
 #include "library/picture_core/gif_lzw.h"
 
+#include <algorithm>
 #include <array>
 
 namespace pixfarrow::picture {
@@ -37,7 +38,7 @@ std::vector<std::uint8_t> DecodeGifLzw(std::span<const std::uint8_t> data, int m
                                        std::size_t pixelCount) {
   std::vector<std::uint8_t> out;
   if (minCodeSize < 1 || minCodeSize > 11) return out;
-  out.reserve(pixelCount);
+  out.reserve(std::min(pixelCount, data.size() * 8));
 
   // Each code is a prefix code plus one last byte; strings are unwound into `stack`.
   std::array<std::uint16_t, kMaxCodes> prefix{};

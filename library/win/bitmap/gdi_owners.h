@@ -1,0 +1,72 @@
+#pragma once
+// One owner per kind of GDI handle that the bitmap class holds: the screen DC (given back
+// with ReleaseDC), a memory DC (DeleteDC), a bitmap (DeleteObject) and a selection (the
+// displaced object selected back). Not copyable, movable; each frees through declared calls.
+#include <windows.h>
+
+#include <utility>
+
+namespace pixfarrow::win {
+
+// Owner of a handle whose release is Free(handle).
+template <class Handle, void (*Free)(Handle)>
+class UniqueGdi {
+ public:
+  UniqueGdi() = default;
+  explicit UniqueGdi(Handle handle) : handle_(handle) {}
+  ~UniqueGdi() { reset(); }
+  UniqueGdi(UniqueGdi&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+  UniqueGdi& operator=(UniqueGdi&& other) noexcept {
+    if (this != &other) reset(std::exchange(other.handle_, nullptr));
+    return *this;
+  }
+  UniqueGdi(const UniqueGdi&) = delete;
+  UniqueGdi& operator=(const UniqueGdi&) = delete;
+
+  Handle get() const { return handle_; }
+  explicit operator bool() const { return handle_ != nullptr; }
+  void reset(Handle handle = nullptr) {
+    if (handle_) Free(handle_);
+    handle_ = handle;
+  }
+
+ private:
+  Handle handle_ = nullptr;
+};
+
+void ReleaseScreenDc(HDC dc);
+void DeleteMemoryDc(HDC dc);
+void DeleteBitmap(HBITMAP bitmap);
+
+using ScreenDc = UniqueGdi<HDC, ReleaseScreenDc>;
+using MemoryDc = UniqueGdi<HDC, DeleteMemoryDc>;
+using GdiBitmap = UniqueGdi<HBITMAP, DeleteBitmap>;
+
+// GetDC(NULL); empty when it fails.
+ScreenDc TakeScreenDc();
+// CreateCompatibleDC(reference); empty when it fails.
+MemoryDc MakeMemoryDc(HDC reference);
+
+// Selects an object into a DC and selects the displaced one back when it ends.
+class Selection {
+ public:
+  Selection() = default;
+  Selection(HDC dc, HGDIOBJ object);
+  ~Selection() { reset(); }
+  Selection(Selection&& other) noexcept
+      : dc_(std::exchange(other.dc_, nullptr)), displaced_(std::exchange(other.displaced_, nullptr)) {}
+  Selection& operator=(Selection&& other) noexcept;
+  Selection(const Selection&) = delete;
+  Selection& operator=(const Selection&) = delete;
+
+  // false when the object could not be selected.
+  explicit operator bool() const { return displaced_ != nullptr; }
+  HGDIOBJ displaced() const { return displaced_; }
+  void reset();
+
+ private:
+  HDC dc_ = nullptr;
+  HGDIOBJ displaced_ = nullptr;
+};
+
+}  // namespace pixfarrow::win

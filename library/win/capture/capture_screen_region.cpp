@@ -1,0 +1,163 @@
+#include "library/win/capture/capture_screen_region.h"
+
+#include <memory>
+
+#include "library/win/capture/capture_result.h"
+#include "library/win/capture/capture_templates.h"
+#include "library/capture_core/capture_motion.h"
+#include "library/capture_core/capture_state.h"
+#include "library/win/capture/runtime/class_registry.h"
+#include "library/win/capture/runtime/window_services.h"
+#include "library/win/capture/window_lease.h"
+#include "library/win/frame/shutdown_hooks.h"
+
+namespace pixfarrow::capture {
+namespace {
+
+CaptureState state;
+
+// The windows of one capture, and the leases of its two animation threads.
+struct Session {
+  LoadedWindow* captureWindow = nullptr;
+  std::unique_ptr<LoadedWindow> overlay;
+  std::unique_ptr<LoadedWindow> guide;
+  std::shared_ptr<WindowLease> fadeLease;
+  std::shared_ptr<WindowLease> slideLease;
+};
+
+Session* session = nullptr;
+
+void FadeInOverlay(const std::shared_ptr<WindowLease>& lease) {
+  for (int i = 1; i <= kFadeSteps; ++i) {
+    if (!lease->WithWindow([i](HWND overlay) { SetWindowAlpha(overlay, FadeAlpha(i)); })) return;
+    DelayWithEvents(kFadeDelayMs);
+  }
+}
+
+void SlideInGuide(const std::shared_ptr<WindowLease>& lease) {
+  bool moving = true;
+  while (moving) {
+    const bool leased = lease->WithWindow([&moving](HWND guide) {
+      RECT r;
+      GetWindowRect(guide, &r);
+      const auto next = NextSlideLeft(r.left, r.right - r.left, ScreenWidth());
+      if (!next) {
+        moving = false;
+        return;
+      }
+      SetWindowPos(guide, nullptr, *next, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    });
+    if (!leased) return;
+    if (moving) DelayWithEvents(kSlideDelayMs);
+  }
+}
+
+void OnOverlayMouseDown(int x, int y) { state.OnButtonDown(x, y); }
+
+void OnOverlayMouseMove(int x, int y) {
+  if (!session || state.Dragging != 1) return;
+  DrawingBoard* top = session->overlay->Board(kTopBoard);
+  LockRedraw(session->overlay->window());
+  top->Clear();
+  UnlockRedraw();
+  SelectionRect r;
+  if (state.OnPointerMoved(x, y, &r)) top->Rectangle(r.left, r.top, r.right, r.bottom);
+}
+
+void OnOverlayMouseUp() {
+  if (!session) return;
+  state.OnButtonUp();
+  DrawingBoard* save = session->captureWindow->Board(kSaveBoard);
+  DrawingBoard* bottom = session->captureWindow->Board(kBottomBoard);
+  save->Place(0, 0, state.SelW, state.SelH);
+  bottom->CopyTo(state.SelMinX, state.SelMinY, state.SelW, state.SelH, *save, 0, 0);
+  SetCapturedImage(save->ImageBytes());
+  if (IsWindowLoaded(session->guide.get())) DestroyLoadedWindow(session->guide.get());
+  DestroyLoadedWindow(session->overlay.get());
+  DestroyLoadedWindow(session->captureWindow);
+}
+
+void OnOverlayCreated(LoadedWindow& overlay) {
+  SetWindowAlpha(overlay.window(), 0);
+  SetWindowPos(overlay.window(), nullptr, 0, 0, ScreenWidth(), ScreenHeight(), SWP_NOZORDER | SWP_NOACTIVATE);
+  overlay.SetBackgroundColour(RGB(0, 0, 0));
+  state.Dragging = 0;
+  DrawingBoard* top = overlay.Board(kTopBoard);
+  top->Place(0, 0, ScreenWidth(), ScreenHeight());
+  top->onLeftDown = OnOverlayMouseDown;
+  top->onMouseMove = OnOverlayMouseMove;
+  top->onLeftUp = OnOverlayMouseUp;
+  session->fadeLease = std::make_shared<WindowLease>(overlay.window());
+}
+
+void OnOverlayFirstActivated(LoadedWindow&) {
+  auto lease = session->fadeLease;
+  StartThread([lease] { FadeInOverlay(lease); });
+}
+
+void OnGuideCreated(LoadedWindow& guide) {
+  RECT r;
+  GetWindowRect(guide.window(), &r);
+  SetWindowPos(guide.window(), nullptr, GuideStartLeft(ScreenWidth(), r.right - r.left), 0, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  session->slideLease = std::make_shared<WindowLease>(guide.window());
+}
+
+void OnGuideFirstActivated(LoadedWindow&) {
+  auto lease = session->slideLease;
+  StartThread([lease] { SlideInGuide(lease); });
+}
+
+// Both threads give their window back before it goes.
+void TakeBack(const std::shared_ptr<WindowLease>& lease) {
+  if (lease) lease->TakeBack();
+}
+
+void OnCaptureWindowCreated(LoadedWindow& window) {
+  const auto& templates = BuildCaptureTemplates();
+  session->captureWindow = &window;
+  SetWindowPos(window.window(), nullptr, 0, 0, ScreenWidth(), ScreenHeight(), SWP_NOZORDER | SWP_NOACTIVATE);
+  DrawingBoard* bottom = window.Board(kBottomBoard);
+  bottom->Place(0, 0, ScreenWidth(), ScreenHeight());
+  SetZOrder(bottom->window(), kZOrderBottom);
+  bottom->SetBackgroundPicture(WindowSnapshotBytes());
+
+  session->overlay = LoadedWindow::Load(
+      templates.selectionOverlay, &window, false,
+      {OnOverlayCreated, OnOverlayFirstActivated, [](LoadedWindow&) { TakeBack(session->fadeLease); }});
+  SetZOrder(session->overlay->window(), kZOrderNotTopmost);
+  session->guide = LoadedWindow::Load(
+      templates.captureGuide, session->overlay.get(), false,
+      {OnGuideCreated, OnGuideFirstActivated, [](LoadedWindow&) { TakeBack(session->slideLease); }});
+}
+
+}  // namespace
+
+const char* CaptureScreenRegion() {
+  static const bool hooked = [] {
+    win::AtLibraryShutdown(win::ShutdownStage::CaptureResult, &ReleaseCapture);
+    return true;
+  }();
+  (void)hooked;
+  if (session) return StoreCaptureResultText();  // a capture is already under way on this thread
+
+  Session current;
+  session = &current;
+  state.OnCaptureStarted();
+  auto window = LoadedWindow::Load(BuildCaptureTemplates().captureWindow, nullptr, true,
+                                   {OnCaptureWindowCreated, nullptr, nullptr});
+  // The owned windows went with CaptureWindow; free their objects before the session.
+  current.guide.reset();
+  current.overlay.reset();
+  window.reset();
+  session = nullptr;
+  return StoreCaptureResultText();
+}
+
+void ReleaseCapture() {
+  ReleaseCaptureResult();
+  ReleasePictureCache();
+  UnregisterRuntimeClasses();
+}
+
+}  // namespace pixfarrow::capture

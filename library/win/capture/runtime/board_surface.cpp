@@ -1,0 +1,43 @@
+#include "library/win/capture/runtime/board_surface.h"
+
+#include <algorithm>
+
+namespace pixfarrow::capture {
+
+BoardSurface::BoardSurface() {
+  WindowDc screen(nullptr);
+  dc_ = MemoryDc(screen.get());
+}
+
+BoardSurface::~BoardSurface() {
+  if (displaced_) gdi::SelectObject(dc_.get(), displaced_);
+}
+
+void BoardSurface::Resize(int width, int height, COLORREF fill) {
+  width = std::max(width, 0);
+  height = std::max(height, 0);
+  UniqueBitmap next;
+  if (width > 0 && height > 0) {
+    WindowDc screen(nullptr);
+    next.reset(gdi::CreateCompatibleBitmap(screen.get(), width, height));
+  }
+  if (next) {
+    MemoryDc scratch(dc_.get());
+    ScopedSelect into(scratch.get(), next.get());
+    const RECT all{0, 0, width, height};
+    UniqueBrush brush(gdi::CreateSolidBrush(fill));
+    gdi::FillRect(scratch.get(), &all, brush.get());
+    if (bitmap_) gdi::BitBlt(scratch.get(), 0, 0, std::min(width, width_), std::min(height, height_), dc_.get(), 0, 0,
+                            SRCCOPY);
+  }
+  if (displaced_) {
+    gdi::SelectObject(dc_.get(), displaced_);
+    displaced_ = nullptr;
+  }
+  bitmap_ = std::move(next);
+  if (bitmap_) displaced_ = gdi::SelectObject(dc_.get(), bitmap_.get());
+  width_ = bitmap_ ? width : 0;
+  height_ = bitmap_ ? height : 0;
+}
+
+}  // namespace pixfarrow::capture

@@ -1,0 +1,33 @@
+#pragma once
+// The persistent bitmap of a drawing board: a bitmap at the display's depth, selected
+// into a memory DC of its own for as long as it lives.
+#include <windows.h>
+
+#include "library/win/capture/runtime/gdi_owners.h"
+
+namespace pixfarrow::capture {
+
+class BoardSurface {
+ public:
+  BoardSurface();
+  ~BoardSurface();
+  BoardSurface(const BoardSurface&) = delete;
+  BoardSurface& operator=(const BoardSurface&) = delete;
+
+  // A new bitmap of the size, filled with `fill`, keeping what fits of the old one.
+  void Resize(int width, int height, COLORREF fill);
+
+  HDC dc() const { return dc_.get(); }
+  HBITMAP bitmap() const { return bitmap_.get(); }
+  int width() const { return width_; }
+  int height() const { return height_; }
+
+ private:
+  MemoryDc dc_;
+  UniqueBitmap bitmap_;
+  HGDIOBJ displaced_ = nullptr;
+  int width_ = 0;
+  int height_ = 0;
+};
+
+}  // namespace pixfarrow::capture

@@ -1,0 +1,86 @@
+#include "library/win/capture/runtime/window_services.h"
+
+#include <memory>
+
+#include "library/win/capture/runtime/dib_bytes.h"
+#include "library/win/capture/runtime/gdi_owners.h"
+
+namespace pixfarrow::capture {
+
+void DestroyLoadedWindow(const LoadedWindow* window) {
+  if (window && window->loaded()) PostMessageW(window->window(), kDestroyRequest, 0, 0);
+}
+
+bool IsWindowLoaded(const LoadedWindow* window) { return window && window->loaded() && IsWindow(window->window()); }
+
+void SetZOrder(HWND window, int where) {
+  HWND after = where == kZOrderBottom ? HWND_BOTTOM : where == kZOrderNotTopmost ? HWND_NOTOPMOST : nullptr;
+  if (after) SetWindowPos(window, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+int ScreenWidth() { return GetSystemMetrics(SM_CXSCREEN); }
+int ScreenHeight() { return GetSystemMetrics(SM_CYSCREEN); }
+
+qv::BmpFileBytes WindowSnapshotBytes() {
+  const int w = ScreenWidth();
+  const int h = ScreenHeight();
+  WindowDc screen(nullptr);
+  UniqueBitmap shot(gdi::CreateCompatibleBitmap(screen.get(), w, h));
+  if (!shot) return {};
+  {
+    MemoryDc memory(screen.get());
+    ScopedSelect into(memory.get(), shot.get());
+    gdi::BitBlt(memory.get(), 0, 0, w, h, screen.get(), 0, 0, SRCCOPY);
+  }
+  return BitmapFileBytes(shot.get());
+}
+
+void SetWindowAlpha(HWND window, int alpha) {
+  if (!window) return;
+  // Restyling a window that already has exactly this style would only restack it.
+  if (GetWindowLongPtrW(window, GWL_EXSTYLE) != WS_EX_LAYERED) SetWindowLongPtrW(window, GWL_EXSTYLE, WS_EX_LAYERED);
+  SetLayeredWindowAttributes(window, 0, static_cast<BYTE>(alpha), LWA_ALPHA);
+}
+
+void DelayWithEvents(DWORD ms) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      if (msg.message == WM_QUIT) {
+        PostQuitMessage(static_cast<int>(msg.wParam));
+        return;
+      }
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+    if (GetTickCount() - start > ms) return;
+    Sleep(1);
+  }
+}
+
+namespace {
+
+DWORD WINAPI RunRoutine(void* parameter) {
+  std::unique_ptr<std::function<void()>> routine(static_cast<std::function<void()>*>(parameter));
+  (*routine)();
+  return 0;
+}
+
+}  // namespace
+
+bool StartThread(std::function<void()> routine) {
+  auto* owned = new std::function<void()>(std::move(routine));
+  HANDLE thread = CreateThread(nullptr, 0, &RunRoutine, owned, 0, nullptr);
+  if (!thread) {
+    delete owned;
+    return false;
+  }
+  CloseHandle(thread);
+  return true;
+}
+
+void LockRedraw(HWND window) { LockWindowUpdate(window); }
+void UnlockRedraw() { LockWindowUpdate(nullptr); }
+
+}  // namespace pixfarrow::capture

@@ -1,0 +1,22 @@
+// Start-up and unload of Pixfarrow.dll.
+#include <windows.h>
+
+#include "library/win/capture/capture_templates.h"
+#include "library/win/frame/library_lifetime.h"
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
+  switch (reason) {
+    case DLL_PROCESS_ATTACH:
+      DisableThreadLibraryCalls(instance);
+      pixfarrow::win::LibraryStartup(instance);
+      pixfarrow::capture::BuildCaptureTemplates();
+      break;
+    case DLL_PROCESS_DETACH:
+      // reserved is non-null when the process is ending rather than unloading us.
+      pixfarrow::win::LibraryShutdown(reserved != nullptr);
+      break;
+    default:
+      break;
+  }
+  return TRUE;
+}

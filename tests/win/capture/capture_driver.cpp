@@ -1,0 +1,81 @@
+#include "tests/win/capture/capture_driver.h"
+
+#include <vector>
+
+namespace qv::test {
+namespace {
+
+struct Search {
+  CaptureWindows found;
+};
+
+BOOL CALLBACK Visit(HWND window, LPARAM param) {
+  auto* s = reinterpret_cast<Search*>(param);
+  wchar_t cls[64] = {}, title[64] = {};
+  GetClassNameW(window, cls, 64);
+  GetWindowTextW(window, title, 64);
+  if (std::wstring(cls) != L"PixfarrowLoadedWindow") return TRUE;
+  const std::wstring t = title;
+  if (t == L"CaptureWindow") s->found.capture = window;
+  if (t == L"SelectionOverlay") s->found.overlay = window;
+  if (t == L"CaptureGuide") s->found.guide = window;
+  return TRUE;
+}
+
+}  // namespace
+
+CaptureWindows FindCaptureWindows() {
+  Search s;
+  EnumWindows(Visit, reinterpret_cast<LPARAM>(&s));
+  if (s.found.overlay) s.found.topBoard = FindWindowExW(s.found.overlay, nullptr, nullptr, L"画板_上层");
+  return s.found;
+}
+
+bool WaitForOverlay(CaptureWindows* found, DWORD ms) {
+  const DWORD start = GetTickCount();
+  while (GetTickCount() - start < ms) {
+    *found = FindCaptureWindows();
+    if (found->overlay && found->topBoard && found->guide && IsWindowVisible(found->guide)) return true;
+    Sleep(5);
+  }
+  return false;
+}
+
+int OverlayAlpha(HWND overlay) {
+  BYTE alpha = 0;
+  DWORD flags = 0;
+  if (!GetLayeredWindowAttributes(overlay, nullptr, &alpha, &flags) || !(flags & LWA_ALPHA)) return -1;
+  return alpha;
+}
+
+bool WaitForRest(const CaptureWindows& w, DWORD ms) {
+  const DWORD start = GetTickCount();
+  RECT last{};
+  int still = 0;
+  while (GetTickCount() - start < ms) {
+    RECT r{};
+    GetWindowRect(w.guide, &r);
+    still = EqualRect(&r, &last) ? still + 1 : 0;
+    last = r;
+    if (still >= 20 && OverlayAlpha(w.overlay) == 120) return true;
+    Sleep(10);
+  }
+  return false;
+}
+
+void PostDrag(HWND topBoard, const Drag& drag) {
+  PostMessageW(topBoard, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(drag.from.x, drag.from.y));
+  for (const POINT& p : drag.moves) PostMessageW(topBoard, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(p.x, p.y));
+  if (drag.release) {
+    const POINT end = drag.moves.empty() ? drag.from : drag.moves.back();
+    PostMessageW(topBoard, WM_LBUTTONUP, 0, MAKELPARAM(end.x, end.y));
+  }
+}
+
+std::wstring WindowText(HWND window) {
+  std::vector<wchar_t> text(GetWindowTextLengthW(window) + 1);
+  GetWindowTextW(window, text.data(), static_cast<int>(text.size()));
+  return text.data();
+}
+
+}  // namespace qv::test

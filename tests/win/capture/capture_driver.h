@@ -1,0 +1,50 @@
+#pragma once
+// Drives a capture the way a user would, from a thread beside the one running it: waits
+// for the windows, reads their state, and posts the mouse messages of a drag to 画板_上层.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace qv::test {
+
+struct CaptureWindows {
+  HWND capture = nullptr;
+  HWND overlay = nullptr;
+  HWND guide = nullptr;
+  HWND topBoard = nullptr;
+};
+
+// The capture windows of the process that exist now (any may be null).
+CaptureWindows FindCaptureWindows();
+
+// Waits until the overlay and 画板_上层 exist; false after `ms`.
+bool WaitForOverlay(CaptureWindows* found, DWORD ms = 10000);
+
+// Waits until the guide has stopped moving and the overlay has reached its final opacity.
+bool WaitForRest(const CaptureWindows& w, DWORD ms = 10000);
+
+// Overlay opacity, -1 when it is not layered.
+int OverlayAlpha(HWND overlay);
+
+struct Drag {
+  POINT from{};
+  std::vector<POINT> moves;
+  bool release = true;
+};
+void PostDrag(HWND topBoard, const Drag& drag);
+
+// Runs `drive` on a thread while `capture` runs here; returns capture's result.
+template <class Capture>
+auto WhileDriving(Capture capture, std::function<void()> drive) {
+  std::thread driver(std::move(drive));
+  auto result = capture();
+  driver.join();
+  return result;
+}
+
+std::wstring WindowText(HWND window);
+
+}  // namespace qv::test

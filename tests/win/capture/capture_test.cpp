@@ -1,0 +1,260 @@
+// The interactive capture driven as a user would: windows found on screen, a drag posted
+// to the overlay's board, the result read through the text the capture returns.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "common/capture_result_text.h"
+#include "library/win/capture/capture_screen_region.h"
+#include "tests/win/capture/capture_driver.h"
+#include "tests/win/capture/pattern_window.h"
+
+namespace {
+
+using pixfarrow::capture::CaptureScreenRegion;
+using qv::test::CaptureWindows;
+using qv::test::Drag;
+using qv::test::PatternWindow;
+
+struct Image {
+  std::int32_t width = 0, height = 0, bits = 0;
+  const std::uint8_t* pixels = nullptr;
+  std::size_t rowBytes = 0;
+
+  std::uint32_t At(int x, int y) const {
+    const std::uint8_t* p = pixels + static_cast<std::size_t>(height - 1 - y) * rowBytes;
+    if (bits == 32 || bits == 24) {
+      p += static_cast<std::size_t>(x) * (bits / 8);
+      return (p[2] << 16) | (p[1] << 8) | p[0];
+    }
+    return 0xFFFFFFFF;
+  }
+};
+
+struct Outcome {
+  std::string text;
+  const char* textAddress = nullptr;
+  qv::CaptureLocation location;
+  bool parsed = false;
+};
+
+// The X server shows a destroyed window for a moment after Wine lets it go; a capture
+// started at once could freeze it into its snapshot. No user clicks that fast.
+void LetTheScreenSettle() {
+  const DWORD start = GetTickCount();
+  while (GetTickCount() - start < 150) {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+    Sleep(5);
+  }
+}
+
+Outcome Capture(std::function<void()> drive) {
+  LetTheScreenSettle();
+  Outcome o;
+  o.textAddress = qv::test::WhileDriving([] { return CaptureScreenRegion(); }, std::move(drive));
+  o.text = o.textAddress;
+  if (auto loc = qv::ParseCaptureResultText(o.text)) {
+    o.location = *loc;
+    o.parsed = true;
+  }
+  return o;
+}
+
+Image ImageOf(const Outcome& o) {
+  Image img;
+  if (o.location.length < 54) return img;
+  const auto* file = reinterpret_cast<const std::uint8_t*>(static_cast<std::uintptr_t>(o.location.address));
+  std::int32_t offset;
+  std::memcpy(&offset, file + 10, 4);
+  std::memcpy(&img.width, file + 18, 4);
+  std::memcpy(&img.height, file + 22, 4);
+  std::uint16_t bits;
+  std::memcpy(&bits, file + 28, 2);
+  img.bits = bits;
+  img.rowBytes = ((static_cast<std::size_t>(img.width) * bits + 31) / 32) * 4;
+  img.pixels = file + offset;
+  return img;
+}
+
+int DisplayBits() {
+  HDC screen = GetDC(nullptr);
+  const int bits = GetDeviceCaps(screen, BITSPIXEL) * GetDeviceCaps(screen, PLANES);
+  ReleaseDC(nullptr, screen);
+  return bits;
+}
+
+// Waits for the windows, lets them settle, drags, and reports what it saw before the drag.
+struct Observed {
+  bool found = false;
+  bool settled = false;
+  int alpha = -1;
+  RECT guide{};
+};
+
+std::function<void()> DragWhenSettled(Drag drag, Observed* seen) {
+  return [drag, seen] {
+    CaptureWindows w;
+    seen->found = qv::test::WaitForOverlay(&w);
+    if (!seen->found) return;
+    seen->settled = qv::test::WaitForRest(w);
+    seen->alpha = qv::test::OverlayAlpha(w.overlay);
+    GetWindowRect(w.guide, &seen->guide);
+    qv::test::PostDrag(w.topBoard, drag);
+  };
+}
+
+void ExpectGone() {
+  const CaptureWindows w = qv::test::FindCaptureWindows();
+  EXPECT_EQ(w.capture, nullptr);
+  EXPECT_EQ(w.overlay, nullptr);
+  EXPECT_EQ(w.guide, nullptr);
+}
+
+void ExpectPatternRegion(const Outcome& o, int left, int top, int width, int height) {
+  ASSERT_TRUE(o.parsed) << o.text;
+  const Image img = ImageOf(o);
+  ASSERT_EQ(img.width, width);
+  ASSERT_EQ(img.height, height);
+  EXPECT_EQ(img.bits, DisplayBits());
+  int wrong = 0;
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x)
+      if (img.At(x, y) != PatternWindow::At(left + x, top + y)) ++wrong;
+  EXPECT_EQ(wrong, 0) << "pixels differing from the screen at (" << left << ", " << top << "), first 0x"
+                      << std::hex << img.At(0, 0) << " for 0x" << PatternWindow::At(left, top);
+}
+
+// Runs first in its own process: nothing captured yet.
+TEST(CaptureFirst, ClosingWithoutAReleaseGivesTheEmptyCapture) {
+  const Outcome o = Capture([] {
+    CaptureWindows w;
+    if (qv::test::WaitForOverlay(&w)) PostMessageW(w.capture, WM_CLOSE, 0, 0);
+  });
+  ASSERT_TRUE(o.parsed) << o.text;
+  EXPECT_EQ(o.location.address, 0);
+  EXPECT_EQ(o.location.length, 0);
+  ExpectGone();
+}
+
+class CaptureTest : public ::testing::Test {
+ protected:
+  PatternWindow pattern;
+};
+
+TEST_F(CaptureTest, DragTakesExactlyTheSelectedScreenPixels) {
+  struct Case {
+    const char* what;
+    POINT from, to;
+  } cases[] = {{"down and right", {10, 10}, {20, 20}}, {"up and left", {20, 20}, {10, 10}}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    Observed seen;
+    const Outcome o = Capture(DragWhenSettled({c.from, {{30, 40}, c.to}}, &seen));
+    ASSERT_TRUE(seen.found);
+    ExpectPatternRegion(o, 10, 10, 10, 10);
+    EXPECT_EQ(o.text.find(qv::kCaptureSeparatorGbk), o.text.rfind(qv::kCaptureSeparatorGbk)) << "two parts";
+    ExpectGone();
+  }
+}
+
+TEST_F(CaptureTest, OverlayFadesTo120AndGuideRestsAtTheRightEdge) {
+  Observed seen;
+  Capture(DragWhenSettled({{5, 5}, {{15, 15}}}, &seen));
+  ASSERT_TRUE(seen.found);
+  EXPECT_TRUE(seen.settled);
+  EXPECT_EQ(seen.alpha, 120);
+  EXPECT_EQ(seen.guide.top, 0);
+  EXPECT_EQ(seen.guide.right - seen.guide.left, 787);
+  const int gap = GetSystemMetrics(SM_CXSCREEN) - seen.guide.right;
+  EXPECT_GE(gap, 0);
+  EXPECT_LE(gap, 14);
+}
+
+TEST_F(CaptureTest, SecondCaptureNamesANewBufferAndClosingKeepsIt) {
+  Observed a, b;
+  const Outcome first = Capture(DragWhenSettled({{10, 10}, {{20, 20}}}, &a));
+  const Outcome second = Capture(DragWhenSettled({{30, 30}, {{42, 37}}}, &b));
+  ASSERT_TRUE(first.parsed && second.parsed);
+  EXPECT_NE(first.location.address, second.location.address);
+  EXPECT_NE(first.textAddress, second.textAddress);
+  ExpectPatternRegion(second, 30, 30, 12, 7);
+
+  const Outcome closed = Capture([] {
+    CaptureWindows w;
+    if (qv::test::WaitForOverlay(&w)) PostMessageW(w.capture, WM_CLOSE, 0, 0);
+  });
+  ASSERT_TRUE(closed.parsed);
+  EXPECT_EQ(closed.location.address, second.location.address);
+  EXPECT_EQ(closed.location.length, second.location.length);
+  ExpectGone();
+}
+
+TEST_F(CaptureTest, PressWithoutMoveKeepsThePreviousRectangleAndAFlatDragIsEmpty) {
+  Observed seen;
+  Capture(DragWhenSettled({{10, 10}, {{20, 20}}}, &seen));
+  const Outcome still = Capture(DragWhenSettled({{50, 50}, {}}, &seen));
+  ExpectPatternRegion(still, 10, 10, 10, 10);
+
+  struct Case {
+    const char* what;
+    Drag drag;
+  } flat[] = {{"back to the start", {{25, 25}, {{40, 40}, {25, 25}}}},
+              {"straight across", {{5, 8}, {{30, 8}}}},
+              {"straight down", {{8, 5}, {{8, 30}}}}};
+  for (const auto& c : flat) {
+    const Outcome o = Capture(DragWhenSettled(c.drag, &seen));
+    ASSERT_TRUE(o.parsed) << c.what;
+    EXPECT_EQ(o.location.address, 0) << c.what;
+    EXPECT_EQ(o.location.length, 0) << c.what;
+    ExpectGone();
+  }
+}
+
+TEST_F(CaptureTest, ReleaseWhileTheGuideSlidesEndsCleanly) {
+  for (int round = 0; round < 5; ++round) {
+    const Outcome o = Capture([] {
+      CaptureWindows w;
+      if (qv::test::WaitForOverlay(&w, 10000)) qv::test::PostDrag(w.topBoard, {{10, 10}, {{20, 20}}});
+    });
+    SCOPED_TRACE(round);
+    ExpectPatternRegion(o, 10, 10, 10, 10);
+    ExpectGone();
+  }
+  Sleep(500);  // any animation thread still running would now touch a destroyed window
+}
+
+TEST_F(CaptureTest, GuideShowsItsTitleAndSteps) {
+  std::wstring title, steps;
+  LOGFONTW titleFont{}, stepsFont{};
+  Capture([&] {
+    CaptureWindows w;
+    if (!qv::test::WaitForOverlay(&w)) return;
+    HWND t = FindWindowExW(w.guide, nullptr, nullptr, L"截取目标图注意事项：");
+    HWND shape = FindWindowExW(w.guide, nullptr, nullptr, L"外形框1");
+    HWND s = FindWindowExW(shape, nullptr, L"STATIC", nullptr);
+    title = qv::test::WindowText(t);
+    steps = qv::test::WindowText(s);
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(t, WM_GETFONT, 0, 0)), sizeof titleFont, &titleFont);
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(s, WM_GETFONT, 0, 0)), sizeof stepsFont, &stepsFont);
+    PostMessageW(w.capture, WM_CLOSE, 0, 0);
+  });
+  EXPECT_EQ(title, L"截取目标图注意事项：");
+  EXPECT_EQ(std::wstring(titleFont.lfFaceName), L"黑体");
+  EXPECT_EQ(titleFont.lfHeight, -20);
+  EXPECT_EQ(titleFont.lfWeight, 700);
+  EXPECT_EQ(stepsFont.lfHeight, -16);
+  EXPECT_EQ(stepsFont.lfWeight, 400);
+  EXPECT_EQ(stepsFont.lfCharSet, GB2312_CHARSET);
+  const std::wstring want =
+      L"截取步骤\r\n\r\n1、鼠标左键按下别松开\r\n\r\n2、截取头像大概4分之1\r\n\r\n3、松开鼠标左键\r\n\r\n\r\n"
+      L"(1)建议选择头像当作目标图\r\n\r\n(2)截取完后会在软件运行目录生成\r\n\r\n"
+      L"   \"目标图\\\\目标图.bmp\"\r\n\r\n   下次启动，自动读取该文件，一劳永逸\r\n\r\n\r\n更多请关注\r\n\r\n"
+      L"   微信公众号“Velmora”";
+  EXPECT_EQ(steps, want);
+}
+
+}  // namespace

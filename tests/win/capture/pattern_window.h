@@ -1,0 +1,29 @@
+#pragma once
+// A window at the screen's top-left corner showing a known pattern, so a capture of the
+// screen can be checked pixel by pixel.
+#include <windows.h>
+
+#include <cstdint>
+
+namespace qv::test {
+
+class PatternWindow {
+ public:
+  static constexpr int kSize = 64;
+  PatternWindow();
+  ~PatternWindow();
+  PatternWindow(const PatternWindow&) = delete;
+  PatternWindow& operator=(const PatternWindow&) = delete;
+
+  // The colour shown at (x, y) of the screen, as 0x00RRGGBB.
+  static std::uint32_t At(int x, int y) {
+    return (static_cast<std::uint32_t>(x * 4) << 16) | (static_cast<std::uint32_t>(y * 4) << 8) |
+           static_cast<std::uint32_t>(255 - ((x + y) % 7) * 20);
+  }
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wp, LPARAM lp);
+  HWND window_ = nullptr;
+};
+
+}  // namespace qv::test
