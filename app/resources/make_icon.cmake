@@ -1,0 +1,16 @@
+# Renders the icon's SVG at the sizes Windows asks for and packs them into one .ico.
+#   -DSOURCE=svg -DWORK=dir -DOUTPUT=ico -DRSVG=rsvg-convert -DCONVERT=convert
+file(MAKE_DIRECTORY ${WORK})
+set(pngs)
+foreach(size 16 20 24 32 40 48 64 256)
+  set(png ${WORK}/icon_${size}.png)
+  execute_process(COMMAND ${RSVG} -w ${size} -h ${size} -o ${png} ${SOURCE} RESULT_VARIABLE rc)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "rsvg-convert failed for ${size}")
+  endif()
+  list(APPEND pngs ${png})
+endforeach()
+execute_process(COMMAND ${CONVERT} ${pngs} ${OUTPUT} RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "convert failed to pack ${OUTPUT}")
+endif()

@@ -1,0 +1,18 @@
+#include "app/win/framework/background.h"
+
+#include "app/win/framework/unique_handles.h"
+
+namespace quorvela::win {
+
+void eraseBackground(HWND window, HDC dc, std::uint32_t colour) {
+  RECT client{};
+  GetClientRect(window, &client);
+  if (colour == kSystemColour) {
+    FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));  // a system brush: not ours to free
+    return;
+  }
+  const UniqueBrush brush(CreateSolidBrush(static_cast<COLORREF>(colour)));
+  if (brush) FillRect(dc, &client, brush.get());
+}
+
+}  // namespace quorvela::win

@@ -1,0 +1,82 @@
+#include "app/win/framework/external_function_binder.h"
+
+#include <optional>
+#include <string>
+
+#include "app/core/library_lookup.h"
+#include "app/core/start_failure_text.h"
+#include "app/core/vol_exception.h"
+#include "app/win/framework/current_directory_switch.h"
+#include "app/win/framework/wide_text.h"
+
+namespace quorvela::win {
+
+namespace {
+
+std::optional<std::string> programFolder() {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length == 0) return std::nullopt;
+    if (length < path.size()) {
+      path.resize(length);
+      return folderOfFile(narrow(path));
+    }
+    if (path.size() >= 32768) return std::nullopt;
+    path.resize(path.size() * 2);
+  }
+}
+
+HMODULE loadOne(const LibraryLookup& lookup) {
+  const std::wstring path = widen(lookup.path);
+  if (!lookup.switchFolder) return LoadLibraryW(path.c_str());
+  // Libraries that this one needs are found in its folder; the library's own start-up may
+  // move the current directory, and the switch puts it back.
+  const CurrentDirectorySwitch inLibraryFolder(widen(*lookup.switchFolder));
+  return LoadLibraryW(path.c_str());
+}
+
+HMODULE loadLibrary(const std::optional<std::string>& folder, std::string_view pathAsWritten,
+                    BoundLibraries& libraries) {
+  for (const LibraryLookup& lookup : libraryLookups(folder, pathAsWritten)) {
+    if (HMODULE module = loadOne(lookup)) {
+      libraries.emplace_back(module);
+      return module;
+    }
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+int ExternalFunctionBinder(ExternalFunctionTable& table, BoundLibraries& libraries) {
+  const std::optional<std::string> folder = programFolder();
+  HMODULE module = nullptr;
+  std::string_view libraryPath;
+  for (std::size_t row = 0; row < kExternalFunctionRows.size(); ++row) {
+    const ExternalFunctionRow& entry = kExternalFunctionRows[row];
+    if (!entry.libraryPath.empty()) {
+      libraryPath = entry.libraryPath;
+      module = loadLibrary(folder, libraryPath, libraries);
+    }
+    if (!module) throw CVolException(-1, libraryLoadFailedText(libraryPath));
+    FARPROC address = GetProcAddress(module, std::string(entry.exportName).c_str());
+    if (!address) throw CVolException(-1, exportMissingText(libraryPath, entry.exportName));
+    table.address[row] = address;
+  }
+  return 1;
+}
+
+ExternalFunctionTable& externalFunctionTable() {
+  static ExternalFunctionTable table;
+  return table;
+}
+
+BoundLibraries& boundLibraries() {
+  static BoundLibraries libraries;
+  return libraries;
+}
+
+void ExternalLibraryRelease() { boundLibraries().clear(); }
+
+}  // namespace quorvela::win

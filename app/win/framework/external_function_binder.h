@@ -1,0 +1,29 @@
+#pragma once
+// Binds the library functions of the program before any window exists.
+#include <windows.h>
+
+#include <array>
+#include <vector>
+
+#include "app/core/external_function_rows.h"
+#include "app/win/framework/unique_handles.h"
+
+namespace quorvela::win {
+
+struct ExternalFunctionTable {
+  std::array<FARPROC, kExternalFunctionRows.size()> address{};
+  FARPROC operator[](ExternalFunction f) const { return address[static_cast<std::size_t>(f)]; }
+};
+
+using BoundLibraries = std::vector<UniqueModule>;
+
+// Fills every slot; 1 when all are bound, else raises a CVolException with the load or
+// export failure text. Loaded modules go to libraries.
+int ExternalFunctionBinder(ExternalFunctionTable& table, BoundLibraries& libraries);
+
+// The program-wide table and list; the slots are read-only after start-up.
+ExternalFunctionTable& externalFunctionTable();
+BoundLibraries& boundLibraries();
+void ExternalLibraryRelease();
+
+}  // namespace quorvela::win

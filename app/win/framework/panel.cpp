@@ -1,0 +1,42 @@
+#include "app/win/framework/panel.h"
+
+#include "app/win/framework/wide_text.h"
+#include "app/win/framework/window_procedure.h"
+
+namespace quorvela::win {
+
+bool Panel::create(const ControlPlacement& placement) {
+  CreateWindowArgs args;
+  args.className = frameworkWindowClass({L"QuorvelaPanel", nullptr});
+  args.text = widen(placement.text);
+  args.style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+  args.exStyle = WS_EX_CONTROLPARENT;
+  args.left = placement.left;
+  args.top = placement.top;
+  args.width = placement.width > 0 || placement.height > 0 ? placement.width : clientWidth();
+  args.height = placement.width > 0 || placement.height > 0 ? placement.height : clientHeight();
+  args.parent = placement.parent;
+  args.controlId = placement.controlId;
+  text = placement.text;
+  return createWindowFor(*this, args) != nullptr;
+}
+
+bool Panel::onMessage(WindowMessage& message) {
+  switch (message.id) {
+    case WM_CREATE:
+      layout();
+      createdEvent.fire(this);
+      return false;
+    case WM_ERASEBKGND:
+      eraseBackground(windowOf(*this), reinterpret_cast<HDC>(message.wParam), background);
+      message.result = 1;
+      return true;
+    case WM_DESTROY:
+      destroyedEvent.fire(this);
+      return false;
+    default:
+      return false;
+  }
+}
+
+}  // namespace quorvela::win

@@ -1,0 +1,64 @@
+#include "app/win/framework/program_main.h"
+
+#include <commctrl.h>
+#include <objbase.h>
+
+#include <cstdlib>
+#include <new>
+
+#include "app/core/ui_scale.h"
+#include "app/win/framework/display_scale.h"
+#include "app/win/framework/external_function_binder.h"
+#include "app/win/framework/framework_state.h"
+#include "app/win/framework/guarded_start.h"
+#include "app/win/framework/message_loop.h"
+#include "app/win/framework/win_app.h"
+
+namespace quorvela::win {
+
+namespace {
+
+// No memory for a new object or buffer: the process ends at once, without a message.
+void endWithoutMemory() { ExitProcess(static_cast<UINT>(-1)); }
+
+}  // namespace
+
+void ExitProgramNow() { ExitProcess(0); }
+
+int ProgramMain(HINSTANCE instance, const ClassInfo& applicationClass) {
+  std::set_new_handler(&endWithoutMemory);
+
+  INITCOMMONCONTROLSEX controls{};
+  controls.dwSize = sizeof controls;
+  controls.dwICC = 0xFF;
+  InitCommonControlsEx(&controls);
+
+  frameworkStart().instance = instance;
+  frameworkStart().mainThreadId = GetCurrentThreadId();
+
+  const bool comReady = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+
+  requestPerMonitorDpiAwareness();
+  UiScale::setCurrent(UiScale::fromDpi(desktopDpi()));
+
+  auto application = applicationClass.factory();
+  auto* app = dynamic_cast<CVolWinApp*>(application.get());
+  if (!application->isKindOf(CVolUserApp::staticClassInfo()) || !app) {
+    application.reset();
+    return -1;
+  }
+
+  int exitCode = 0;
+  if (GuardedAppStart(*app) == 0) {
+    exitCode = -1;
+  } else if (mainWindowHandle()) {
+    exitCode = runGuarded([&] { return CVolMainMessageLoop(*app); });
+  }
+
+  application.reset();
+  ExternalLibraryRelease();
+  if (comReady) CoUninitialize();
+  return exitCode;
+}
+
+}  // namespace quorvela::win

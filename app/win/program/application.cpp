@@ -1,0 +1,18 @@
+#include "app/win/program/application.h"
+
+#include "app/win/framework/external_function_binder.h"
+#include "app/win/framework/framework_state.h"
+#include "app/win/framework/window_procedure.h"
+
+namespace quorvela::win {
+
+int Application::appStart() {
+  ExternalFunctionBinder(externalFunctionTable(), boundLibraries());
+  if (CreateFormWindow(mainForm, nullptr)) setMainWindowHandle(windowOf(mainForm));
+  // The pages are placed inside the panels here in a later step.
+  return 1;
+}
+
+Application& theApplication() { return static_cast<Application&>(*CVolUserApp::current()); }
+
+}  // namespace quorvela::win

@@ -1,0 +1,168 @@
+// The main form of the built program, seen from outside.
+#include <gtest/gtest.h>
+
+#include "tests/win/app/quorvela_run.h"
+
+namespace qv::test {
+namespace {
+
+// Sets the prefix's DPI for programs started from now on, and puts the old values back.
+class PrefixDpi {
+ public:
+  explicit PrefixDpi(DWORD dpi) {
+    for (auto& key : keys_) {
+      RegCreateKeyExW(key.root, key.path, 0, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &key.handle, nullptr);
+      DWORD size = sizeof key.old;
+      key.hadValue = RegQueryValueExW(key.handle, L"LogPixels", nullptr, nullptr,
+                                      reinterpret_cast<BYTE*>(&key.old), &size) == ERROR_SUCCESS;
+      RegSetValueExW(key.handle, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof dpi);
+    }
+  }
+  ~PrefixDpi() {
+    for (auto& key : keys_) {
+      if (!key.handle) continue;
+      if (key.hadValue) {
+        RegSetValueExW(key.handle, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&key.old), sizeof key.old);
+      } else {
+        RegDeleteValueW(key.handle, L"LogPixels");
+      }
+      RegCloseKey(key.handle);
+    }
+  }
+  PrefixDpi(const PrefixDpi&) = delete;
+  PrefixDpi& operator=(const PrefixDpi&) = delete;
+
+ private:
+  struct Key {
+    HKEY root;
+    const wchar_t* path;
+    HKEY handle = nullptr;
+    DWORD old = 0;
+    bool hadValue = false;
+  };
+  Key keys_[2] = {
+      {HKEY_CURRENT_USER, L"Control Panel\\Desktop"},
+      {HKEY_LOCAL_MACHINE, L"System\\CurrentControlSet\\Hardware Profiles\\Current\\Software\\Fonts"},
+  };
+};
+
+RECT childRectInParent(HWND parent, int id) {
+  RECT rect{};
+  HWND child = GetDlgItem(parent, id);
+  if (!child) return rect;
+  GetWindowRect(child, &rect);
+  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+TEST(QuorvelaMainForm, ClientAreaAndPanelsFollowTheDpi) {
+  struct Case {
+    DWORD dpi;
+    LONG width, height, navWidth, contentWidth;
+  };
+  const Case cases[] = {
+      {96, 700, 500, 47, 653},
+      {120, 875, 625, 59, 816},
+      {144, 1050, 750, 71, 980},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.dpi);
+    PrefixDpi dpi(c.dpi);
+    QuorvelaRun run(L"dpi" + std::to_wstring(c.dpi), kFullStub, kInModuleFolder);
+    HWND form = run.child->waitForWindow();
+    ASSERT_NE(form, nullptr);
+    RECT client{};
+    GetClientRect(form, &client);
+    EXPECT_EQ(client.right - client.left, c.width);
+    EXPECT_EQ(client.bottom - client.top, c.height);
+    const RECT nav = childRectInParent(form, 102);
+    const RECT content = childRectInParent(form, 101);
+    EXPECT_EQ(nav.left, 0);
+    EXPECT_EQ(nav.top, 0);
+    EXPECT_EQ(nav.right - nav.left, c.navWidth);
+    EXPECT_EQ(nav.bottom - nav.top, c.height);
+    EXPECT_EQ(content.left, c.navWidth);
+    EXPECT_EQ(content.right - content.left, c.contentWidth);
+    EXPECT_EQ(content.bottom - content.top, c.height);
+    PostMessageW(form, WM_CLOSE, 0, 0);
+    EXPECT_EQ(run.child->waitForExit(), 0u);
+  }
+}
+
+TEST(QuorvelaMainForm, FixedFrameCentredOnTheScreen) {
+  QuorvelaRun run(L"frame", kFullStub, kInModuleFolder);
+  HWND form = run.child->waitForWindow();
+  ASSERT_NE(form, nullptr);
+  const LONG_PTR style = GetWindowLongPtrW(form, GWL_STYLE);
+  const LONG_PTR exStyle = GetWindowLongPtrW(form, GWL_EXSTYLE);
+  EXPECT_EQ(style & WS_THICKFRAME, 0) << "no sizing border";
+  EXPECT_EQ(style & WS_MAXIMIZEBOX, 0) << "no maximise box";
+  EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN | WS_VISIBLE),
+            WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN | WS_VISIBLE);
+  EXPECT_EQ(style & WS_CHILD, 0);
+  EXPECT_EQ(exStyle & (WS_EX_CLIENTEDGE | WS_EX_TOOLWINDOW | WS_EX_DLGMODALFRAME), 0);
+  EXPECT_NE(exStyle & WS_EX_CONTROLPARENT, 0);
+  EXPECT_EQ(GetWindow(form, GW_OWNER), nullptr);
+  EXPECT_EQ(GetMenu(form), nullptr);
+
+  RECT frame{};
+  GetWindowRect(form, &frame);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoW(MonitorFromWindow(form, MONITOR_DEFAULTTONEAREST), &monitor);
+  EXPECT_EQ(frame.left, (monitor.rcMonitor.left + monitor.rcMonitor.right - (frame.right - frame.left)) / 2);
+  EXPECT_EQ(frame.top, (monitor.rcMonitor.top + monitor.rcMonitor.bottom - (frame.bottom - frame.top)) / 2);
+
+  PostMessageW(form, WM_CLOSE, 0, 0);
+  EXPECT_EQ(run.child->waitForExit(), 0u);
+}
+
+TEST(QuorvelaMainForm, ProgramCarriesIcon100InTheSizesTheFormAsksFor) {
+  // WM_GETICON does not answer across processes under Wine, so the icon is checked in the
+  // program file itself.
+  HMODULE program = LoadLibraryExW(builtProgramPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  ASSERT_NE(program, nullptr);
+  for (int metric : {SM_CXICON, SM_CXSMICON}) {
+    const int size = GetSystemMetrics(metric);
+    HICON icon = static_cast<HICON>(LoadImageW(program, MAKEINTRESOURCEW(100), IMAGE_ICON, size, size, 0));
+    EXPECT_NE(icon, nullptr) << size;
+    if (icon) DestroyIcon(icon);
+  }
+  FreeLibrary(program);
+}
+
+TEST(QuorvelaMainForm, EscapeDoesNotCloseButClosingEndsWithZero) {
+  QuorvelaRun run(L"escape", kFullStub, kInModuleFolder);
+  HWND form = run.child->waitForWindow();
+  ASSERT_NE(form, nullptr);
+  for (HWND target : {form, GetDlgItem(form, 101)}) {
+    PostMessageW(target, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+    PostMessageW(target, WM_KEYUP, VK_ESCAPE, 0xC0010001);
+  }
+  EXPECT_FALSE(run.child->waitForExit(500).has_value());
+  EXPECT_TRUE(IsWindow(form));
+  // The system menu's Close, as the user chooses it.
+  PostMessageW(form, WM_SYSCOMMAND, SC_CLOSE, 0);
+  EXPECT_EQ(run.child->waitForExit(), 0u);
+}
+
+TEST(QuorvelaMainForm, ContentPanelIsWhiteAndNavigationStripButtonFace) {
+  QuorvelaRun run(L"colours", kFullStub, kInModuleFolder);
+  HWND form = run.child->waitForWindow();
+  ASSERT_NE(form, nullptr);
+  Sleep(300);  // let the child paint
+  POINT navPoint{20, 250}, contentPoint{400, 250};
+  ClientToScreen(form, &navPoint);
+  ClientToScreen(form, &contentPoint);
+  HDC screen = GetDC(nullptr);
+  const COLORREF nav = GetPixel(screen, navPoint.x, navPoint.y);
+  const COLORREF content = GetPixel(screen, contentPoint.x, contentPoint.y);
+  ReleaseDC(nullptr, screen);
+  EXPECT_EQ(content, RGB(255, 255, 255));
+  EXPECT_EQ(nav, GetSysColor(COLOR_BTNFACE));
+  PostMessageW(form, WM_CLOSE, 0, 0);
+  EXPECT_EQ(run.child->waitForExit(), 0u);
+}
+
+}  // namespace
+}  // namespace qv::test

@@ -1,0 +1,81 @@
+// Start-up of the built program: binding the library, and the box of a failed start.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "tests/win/app/quorvela_run.h"
+
+namespace qv::test {
+namespace {
+
+TEST(QuorvelaStart, StubMovesTheCurrentDirectoryWhileItLoads) {
+  // The fixture must show the fault it is used for: its start-up moves the directory.
+  TempFolder holder(L"stub_check");
+  ASSERT_TRUE(holder.copyIn(stubLibraryPath(kFullStub), L"lib.dll"));
+  wchar_t before[MAX_PATH] = {};
+  GetCurrentDirectoryW(MAX_PATH, before);
+  SetCurrentDirectoryW(holder.path().c_str());
+  HMODULE stub = LoadLibraryW((holder.path() + L"\\lib.dll").c_str());
+  ASSERT_NE(stub, nullptr);
+  wchar_t after[MAX_PATH] = {};
+  GetCurrentDirectoryW(MAX_PATH, after);
+  FreeLibrary(stub);
+  SetCurrentDirectoryW(before);
+  EXPECT_TRUE(sameFolder(after, testProgramFolder())) << after;
+}
+
+TEST(QuorvelaStart, BindsFromModuleFolderAndRestoresTheCurrentDirectory) {
+  QuorvelaRun run(L"module", kFullStub, kInModuleFolder);
+  HWND form = run.child->waitForWindow();
+  ASSERT_NE(form, nullptr);
+  EXPECT_EQ(windowText(form), L"Quorvela2025版");
+  const auto directory = run.child->currentDirectory();
+  ASSERT_TRUE(directory.has_value());
+  EXPECT_TRUE(sameFolder(*directory, run.startFolder.path())) << *directory;
+  PostMessageW(form, WM_CLOSE, 0, 0);
+  EXPECT_EQ(run.child->waitForExit(), 0u);
+}
+
+TEST(QuorvelaStart, BindsTheLibraryBesideTheProgram) {
+  QuorvelaRun run(L"beside", kFullStub, kBesideProgram);
+  HWND form = run.child->waitForWindow();
+  ASSERT_NE(form, nullptr);
+  EXPECT_EQ(windowText(form), L"Quorvela2025版");
+  const auto directory = run.child->currentDirectory();
+  ASSERT_TRUE(directory.has_value());
+  EXPECT_TRUE(sameFolder(*directory, run.startFolder.path())) << *directory;
+  PostMessageW(form, WM_CLOSE, 0, 0);
+  EXPECT_EQ(run.child->waitForExit(), 0u);
+}
+
+TEST(QuorvelaStart, FailedBindingShowsOnlyTheErrorBoxAndExitsMinusOne) {
+  struct Case {
+    const wchar_t* label;
+    std::wstring stub;
+    std::wstring place;
+    std::wstring text;
+  };
+  const Case cases[] = {
+      {L"none", L"", L"",
+       L"俘获到异常,代码值为: -1, 描述为: 载入运行时所需要的外部动态链接库文件\"模块\\Pixfarrow.dll\"失败!"},
+      {L"no_zt", kStubWithoutZt, kInModuleFolder,
+       L"俘获到异常,代码值为: -1, 描述为: 在外部动态链接库\"模块\\Pixfarrow.dll\"中未找到所需要的输出函数\"ZT\"!"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.label);
+    QuorvelaRun run(c.label, c.stub, c.place);
+    HWND box = run.child->waitForWindow();
+    ASSERT_NE(box, nullptr);
+    Sleep(200);  // a second window, if any, would show by now
+    EXPECT_EQ(run.child->visibleWindows().size(), 1u);
+    EXPECT_EQ(windowText(box), L"运行时异常");
+    const auto texts = childTexts(box);
+    EXPECT_NE(std::find(texts.begin(), texts.end(), c.text), texts.end());
+    EXPECT_FALSE(run.child->waitForExit(0).has_value());  // the box waits for the user
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(run.child->waitForExit(), 0xFFFFFFFFu);
+  }
+}
+
+}  // namespace
+}  // namespace qv::test
