@@ -2,34 +2,11 @@
 // One owner per handle kind: not copyable, movable.
 #include <windows.h>
 
-#include <utility>
+#include "common/win/unique_handle.h"
 
 namespace quorvela::win {
 
-template <class Handle, class Traits>
-class UniqueHandleOf {
- public:
-  UniqueHandleOf() = default;
-  explicit UniqueHandleOf(Handle handle) : handle_(handle) {}
-  ~UniqueHandleOf() { reset(); }
-  UniqueHandleOf(UniqueHandleOf&& other) noexcept : handle_(std::exchange(other.handle_, Handle{})) {}
-  UniqueHandleOf& operator=(UniqueHandleOf&& other) noexcept {
-    if (this != &other) reset(std::exchange(other.handle_, Handle{}));
-    return *this;
-  }
-  UniqueHandleOf(const UniqueHandleOf&) = delete;
-  UniqueHandleOf& operator=(const UniqueHandleOf&) = delete;
-
-  Handle get() const { return handle_; }
-  explicit operator bool() const { return handle_ != Handle{}; }
-  void reset(Handle handle = Handle{}) {
-    if (handle_ != Handle{}) Traits::close(handle_);
-    handle_ = handle;
-  }
-
- private:
-  Handle handle_{};
-};
+using qv::win::UniqueHandleOf;
 
 struct ModuleTraits {
   static void close(HMODULE module) { FreeLibrary(module); }

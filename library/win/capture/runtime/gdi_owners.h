@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "common/win/unique_handle.h"
 #include "library/win/capture/runtime/gdi_calls.h"
 
 namespace pixfarrow::capture {
@@ -44,27 +45,11 @@ class MemoryDc {
 };
 
 // Any GDI object (bitmap, pen, brush, font), deleted with DeleteObject.
-template <class Handle>
-class GdiObject {
- public:
-  GdiObject() = default;
-  explicit GdiObject(Handle h) : handle_(h) {}
-  ~GdiObject() { reset(); }
-  GdiObject(GdiObject&& o) noexcept : handle_(std::exchange(o.handle_, nullptr)) {}
-  GdiObject& operator=(GdiObject&& o) noexcept {
-    if (this != &o) reset(std::exchange(o.handle_, nullptr));
-    return *this;
-  }
-  Handle get() const { return handle_; }
-  explicit operator bool() const { return handle_ != nullptr; }
-  void reset(Handle h = nullptr) {
-    if (handle_) gdi::DeleteObject(handle_);
-    handle_ = h;
-  }
-
- private:
-  Handle handle_ = nullptr;
+struct GdiObjectTraits {
+  static void close(HGDIOBJ object) { gdi::DeleteObject(object); }
 };
+template <class Handle>
+using GdiObject = qv::win::UniqueHandleOf<Handle, GdiObjectTraits>;
 
 using UniqueBitmap = GdiObject<HBITMAP>;
 using UniquePen = GdiObject<HPEN>;
