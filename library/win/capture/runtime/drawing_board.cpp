@@ -1,3 +1,4 @@
+#include "library/win/capture/runtime/bound_window.h"
 #include "library/win/capture/runtime/drawing_board.h"
 
 #include <windowsx.h>
@@ -41,7 +42,7 @@ DrawingBoard::~DrawingBoard() {
 
 std::unique_ptr<DrawingBoard> DrawingBoard::Create(HWND parent, const wchar_t* name, RECT where,
                                                    const BoardStyle& style) {
-  RegisterRuntimeClass(kClass, &DrawingBoard::Procedure);
+  RegisterRuntimeClass(kClass, &BoundWindowProcedure<DrawingBoard>);
   std::unique_ptr<DrawingBoard> board(new DrawingBoard(style));
   board->pen_.reset(CreatePen(PS_SOLID, style.penWidth, style.penColour));
   board->brush_.reset(CreateCheckerBrush(style.patternColour));
@@ -52,21 +53,6 @@ std::unique_ptr<DrawingBoard> DrawingBoard::Create(HWND parent, const wchar_t* n
   if (!board->window_) return nullptr;
   board->surface_.Resize(where.right - where.left, where.bottom - where.top, style.background);
   return board;
-}
-
-LRESULT CALLBACK DrawingBoard::Procedure(HWND window, UINT message, WPARAM wp, LPARAM lp) {
-  if (message == WM_NCCREATE) {
-    auto* board = static_cast<DrawingBoard*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
-    board->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(board));
-  }
-  auto* board = reinterpret_cast<DrawingBoard*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (message == WM_NCDESTROY && board) {
-    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    board->window_ = nullptr;
-    return DefWindowProcW(window, message, wp, lp);
-  }
-  return board ? board->Handle(message, wp, lp) : DefWindowProcW(window, message, wp, lp);
 }
 
 LRESULT DrawingBoard::Handle(UINT message, WPARAM wp, LPARAM lp) {

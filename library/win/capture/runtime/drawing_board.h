@@ -45,7 +45,8 @@ class DrawingBoard {
 
  private:
   explicit DrawingBoard(const BoardStyle& style);
-  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wp, LPARAM lp);
+  template <class T>
+  friend LRESULT CALLBACK BoundWindowProcedure(HWND, UINT, WPARAM, LPARAM);
   LRESULT Handle(UINT message, WPARAM wp, LPARAM lp);
   void ShowRegion(int x, int y, int width, int height) const;
 

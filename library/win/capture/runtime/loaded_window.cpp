@@ -1,3 +1,4 @@
+#include "library/win/capture/runtime/bound_window.h"
 #include "library/win/capture/runtime/loaded_window.h"
 
 #include "library/win/capture/runtime/class_registry.h"
@@ -73,7 +74,7 @@ LoadedWindow::~LoadedWindow() {
 
 std::unique_ptr<LoadedWindow> LoadedWindow::Load(const WindowTemplate& from, const LoadedWindow* parent,
                                                  bool modal, WindowEvents events) {
-  RegisterRuntimeClass(kWindowClass, &LoadedWindow::Procedure);
+  RegisterRuntimeClass(kWindowClass, &BoundWindowProcedure<LoadedWindow>);
   RegisterRuntimeClass(kShapeClass, &ShapeProcedure);
   std::unique_ptr<LoadedWindow> self(new LoadedWindow());
   self->events_ = std::move(events);
@@ -178,22 +179,6 @@ HWND LoadedWindow::Control(const std::wstring& name) const {
 void LoadedWindow::SetBackgroundColour(COLORREF colour) {
   background_.reset(gdi::CreateSolidBrush(colour));
   if (window_) InvalidateRect(window_, nullptr, TRUE);
-}
-
-LRESULT CALLBACK LoadedWindow::Procedure(HWND window, UINT message, WPARAM wp, LPARAM lp) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<LoadedWindow*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<LoadedWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (!self) return DefWindowProcW(window, message, wp, lp);
-  if (message == WM_NCDESTROY) {
-    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    self->window_ = nullptr;
-    return DefWindowProcW(window, message, wp, lp);
-  }
-  return self->Handle(message, wp, lp);
 }
 
 LRESULT LoadedWindow::Handle(UINT message, WPARAM wp, LPARAM lp) {

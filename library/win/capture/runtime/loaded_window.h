@@ -43,7 +43,8 @@ class LoadedWindow {
 
  private:
   LoadedWindow() = default;
-  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wp, LPARAM lp);
+  template <class T>
+  friend LRESULT CALLBACK BoundWindowProcedure(HWND, UINT, WPARAM, LPARAM);
   LRESULT Handle(UINT message, WPARAM wp, LPARAM lp);
   void CreateControls(const WindowTemplate& from);
 

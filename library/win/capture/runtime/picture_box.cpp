@@ -1,3 +1,4 @@
+#include "library/win/capture/runtime/bound_window.h"
 #include "library/win/capture/runtime/picture_box.h"
 
 #include <map>
@@ -55,7 +56,7 @@ PictureBox::~PictureBox() {
 
 std::unique_ptr<PictureBox> PictureBox::Create(HWND parent, const wchar_t* name, RECT where,
                                                std::span<const std::uint8_t> picture, COLORREF background) {
-  RegisterRuntimeClass(kClass, &PictureBox::Procedure);
+  RegisterRuntimeClass(kClass, &BoundWindowProcedure<PictureBox>);
   std::unique_ptr<PictureBox> box(new PictureBox());
   box->background_ = background;
   box->animation_ = Decoded(picture, background);
@@ -72,22 +73,6 @@ void PictureBox::ScheduleNext() {
   int delay = animation_->frames[frame_].delayMs;
   if (delay < 20) delay = 100;
   SetTimer(window_, kFrameTimer, static_cast<UINT>(delay), nullptr);
-}
-
-LRESULT CALLBACK PictureBox::Procedure(HWND window, UINT message, WPARAM wp, LPARAM lp) {
-  if (message == WM_NCCREATE) {
-    auto* box = static_cast<PictureBox*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
-    box->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(box));
-  }
-  auto* box = reinterpret_cast<PictureBox*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (message == WM_NCDESTROY && box) {
-    KillTimer(window, kFrameTimer);
-    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    box->window_ = nullptr;
-    return DefWindowProcW(window, message, wp, lp);
-  }
-  return box ? box->Handle(message, wp, lp) : DefWindowProcW(window, message, wp, lp);
 }
 
 LRESULT PictureBox::Handle(UINT message, WPARAM wp, LPARAM lp) {

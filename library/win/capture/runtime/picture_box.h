@@ -25,7 +25,8 @@ class PictureBox {
 
  private:
   PictureBox() = default;
-  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wp, LPARAM lp);
+  template <class T>
+  friend LRESULT CALLBACK BoundWindowProcedure(HWND, UINT, WPARAM, LPARAM);
   LRESULT Handle(UINT message, WPARAM wp, LPARAM lp);
   void Paint(HDC dc) const;
   void ScheduleNext();
