@@ -6,33 +6,17 @@
 
 #include <utility>
 
+#include "common/win/unique_handle.h"
+
 namespace pixfarrow::win {
 
-// Owner of a handle whose release is Free(handle).
+// Traits for the shared owner template: release through a plain function.
 template <class Handle, void (*Free)(Handle)>
-class UniqueGdi {
- public:
-  UniqueGdi() = default;
-  explicit UniqueGdi(Handle handle) : handle_(handle) {}
-  ~UniqueGdi() { reset(); }
-  UniqueGdi(UniqueGdi&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-  UniqueGdi& operator=(UniqueGdi&& other) noexcept {
-    if (this != &other) reset(std::exchange(other.handle_, nullptr));
-    return *this;
-  }
-  UniqueGdi(const UniqueGdi&) = delete;
-  UniqueGdi& operator=(const UniqueGdi&) = delete;
-
-  Handle get() const { return handle_; }
-  explicit operator bool() const { return handle_ != nullptr; }
-  void reset(Handle handle = nullptr) {
-    if (handle_) Free(handle_);
-    handle_ = handle;
-  }
-
- private:
-  Handle handle_ = nullptr;
+struct FreeWith {
+  static void close(Handle handle) { Free(handle); }
 };
+template <class Handle, void (*Free)(Handle)>
+using UniqueGdi = qv::win::UniqueHandleOf<Handle, FreeWith<Handle, Free>>;
 
 void ReleaseScreenDc(HDC dc);
 void DeleteMemoryDc(HDC dc);
