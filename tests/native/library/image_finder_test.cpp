@@ -37,7 +37,7 @@ Grid Pattern(int w, int h, std::uint8_t base = 40) {
   return g;
 }
 
-// The search exactly as described: load, ConvertDepth(8), PixelBytes, then FindBytes on the
+// The plain search: load, ConvertDepth(8), PixelBytes, then FindBytes on the
 // whole buffer from the first byte and BytesMid for each row further up.
 std::vector<Point> ReferenceFindAll(const ByteSet& bigFile, const ByteSet& smallFile) {
   BitmapImage big, small;

@@ -37,7 +37,7 @@ void ExpectFramesMatch(const Animation& anim, const Bytes& reference) {
   }
 }
 
-TEST(GifDecoder, GuideAnimationIsTheSpecifiedPicture) {
+TEST(GifDecoder, GuideAnimationIsA518SquareLoopOf39Frames) {
   const Bytes file = ReadFile(QV_GUIDE_GIF);
   ASSERT_FALSE(file.empty());
   const auto anim = DecodeGif(file);
