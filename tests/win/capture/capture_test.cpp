@@ -161,6 +161,40 @@ TEST_F(CaptureTest, DragTakesExactlyTheSelectedScreenPixels) {
   }
 }
 
+// Input through the system's input queue, as a mouse gives it: the window under the
+// pointer gets it, so this fails when another capture window is stacked over the overlay.
+void SendPointer(DWORD flags, POINT at) {
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+  in.mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+  in.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &in, sizeof in);
+  Sleep(30);
+}
+
+TEST_F(CaptureTest, DragWithTheSystemPointerReachesTheOverlay) {
+  Observed seen;
+  const Outcome o = Capture([&seen] {
+    CaptureWindows w;
+    seen.found = qv::test::WaitForOverlay(&w);
+    if (!seen.found) return;
+    seen.settled = qv::test::WaitForRest(w);
+    SendPointer(0, {20, 20});
+    SendPointer(MOUSEEVENTF_LEFTDOWN, {20, 20});
+    SendPointer(0, {25, 28});
+    SendPointer(0, {10, 10});
+    SendPointer(MOUSEEVENTF_LEFTUP, {10, 10});
+    // Without a release on the overlay the capture would wait for ever: close it then.
+    Sleep(1000);
+    const CaptureWindows left = qv::test::FindCaptureWindows();
+    if (left.capture) PostMessageW(left.capture, WM_CLOSE, 0, 0);
+  });
+  ASSERT_TRUE(seen.found);
+  ExpectPatternRegion(o, 10, 10, 10, 10);
+  ExpectGone();
+}
+
 TEST_F(CaptureTest, OverlayFadesTo120AndGuideRestsAtTheRightEdge) {
   Observed seen;
   Capture(DragWhenSettled({{5, 5}, {{15, 15}}}, &seen));
