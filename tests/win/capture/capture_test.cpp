@@ -10,6 +10,7 @@
 #include "common/capture_result_text.h"
 #include "library/win/capture/capture_screen_region.h"
 #include "tests/win/capture/capture_driver.h"
+#include "tests/win/capture/captured_image.h"
 #include "tests/win/capture/pattern_window.h"
 
 namespace {
@@ -19,20 +20,7 @@ using qv::test::CaptureWindows;
 using qv::test::Drag;
 using qv::test::PatternWindow;
 
-struct Image {
-  std::int32_t width = 0, height = 0, bits = 0;
-  const std::uint8_t* pixels = nullptr;
-  std::size_t rowBytes = 0;
-
-  std::uint32_t At(int x, int y) const {
-    const std::uint8_t* p = pixels + static_cast<std::size_t>(height - 1 - y) * rowBytes;
-    if (bits == 32 || bits == 24) {
-      p += static_cast<std::size_t>(x) * (bits / 8);
-      return (p[2] << 16) | (p[1] << 8) | p[0];
-    }
-    return 0xFFFFFFFF;
-  }
-};
+using Image = qv::test::CapturedImage;
 
 struct Outcome {
   std::string text;
@@ -64,21 +52,7 @@ Outcome Capture(std::function<void()> drive) {
   return o;
 }
 
-Image ImageOf(const Outcome& o) {
-  Image img;
-  if (o.location.length < 54) return img;
-  const auto* file = reinterpret_cast<const std::uint8_t*>(static_cast<std::uintptr_t>(o.location.address));
-  std::int32_t offset;
-  std::memcpy(&offset, file + 10, 4);
-  std::memcpy(&img.width, file + 18, 4);
-  std::memcpy(&img.height, file + 22, 4);
-  std::uint16_t bits;
-  std::memcpy(&bits, file + 28, 2);
-  img.bits = bits;
-  img.rowBytes = ((static_cast<std::size_t>(img.width) * bits + 31) / 32) * 4;
-  img.pixels = file + offset;
-  return img;
-}
+Image ImageOf(const Outcome& o) { return qv::test::CapturedImageAt(o.location); }
 
 int DisplayBits() {
   HDC screen = GetDC(nullptr);
