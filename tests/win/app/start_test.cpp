@@ -24,28 +24,24 @@ TEST(QuorvelaStart, StubMovesTheCurrentDirectoryWhileItLoads) {
   EXPECT_TRUE(sameFolder(after, testProgramFolder())) << after;
 }
 
-TEST(QuorvelaStart, BindsFromModuleFolderAndRestoresTheCurrentDirectory) {
-  QuorvelaRun run(L"module", kFullStub, kInModuleFolder);
-  HWND form = run.child->waitForWindow();
-  ASSERT_NE(form, nullptr);
-  EXPECT_EQ(windowText(form), L"Quorvela2025版");
-  const auto directory = run.child->currentDirectory();
-  ASSERT_TRUE(directory.has_value());
-  EXPECT_TRUE(sameFolder(*directory, run.startFolder.path())) << *directory;
-  PostMessageW(form, WM_CLOSE, 0, 0);
-  EXPECT_EQ(run.child->waitForExit(), 0u);
-}
-
-TEST(QuorvelaStart, BindsTheLibraryBesideTheProgram) {
-  QuorvelaRun run(L"beside", kFullStub, kBesideProgram);
-  HWND form = run.child->waitForWindow();
-  ASSERT_NE(form, nullptr);
-  EXPECT_EQ(windowText(form), L"Quorvela2025版");
-  const auto directory = run.child->currentDirectory();
-  ASSERT_TRUE(directory.has_value());
-  EXPECT_TRUE(sameFolder(*directory, run.startFolder.path())) << *directory;
-  PostMessageW(form, WM_CLOSE, 0, 0);
-  EXPECT_EQ(run.child->waitForExit(), 0u);
+TEST(QuorvelaStart, BindsAndLeavesTheCurrentDirectoryWhereItStarted) {
+  struct Case {
+    const wchar_t* label;
+    std::wstring place;
+  };
+  const Case cases[] = {{L"module", kInModuleFolder}, {L"beside", kBesideProgram}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << "library " << c.label);
+    QuorvelaRun run(c.label, kFullStub, c.place);
+    HWND form = run.child->waitForWindow();
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(windowText(form), L"Quorvela2025版");
+    const auto directory = run.child->currentDirectory();
+    ASSERT_TRUE(directory.has_value());
+    EXPECT_TRUE(sameFolder(*directory, run.startFolder.path())) << *directory;
+    PostMessageW(form, WM_CLOSE, 0, 0);
+    EXPECT_EQ(run.child->waitForExit(), 0u);
+  }
 }
 
 TEST(QuorvelaStart, FailedBindingShowsOnlyTheErrorBoxAndExitsMinusOne) {
