@@ -22,6 +22,7 @@
 #include "library/win/bitmap/gdi_owners.h"
 #include "library/win/bitmap/selected_dib.h"
 #include "library/win/frame/unique_module.h"
+#include "median_timer.h"
 #include "ui_scene.h"
 
 namespace {
@@ -31,20 +32,7 @@ using ZtFn = std::int32_t(__stdcall*)(std::int32_t, std::int32_t, std::int32_t, 
 
 std::int32_t AsInt(const void* p) { return static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(p)); }
 
-double MedianMicroseconds(int calls, std::int32_t want, const std::function<std::int32_t()>& call) {
-  std::vector<double> times;
-  for (int i = 0; i < calls; ++i) {
-    const auto start = std::chrono::steady_clock::now();
-    const std::int32_t r = call();
-    times.push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
-    if (r != want) {
-      std::printf("wrong result %d\n", r);
-      return -1;
-    }
-  }
-  std::sort(times.begin(), times.end());
-  return times[times.size() / 2];
-}
+using bench::MedianMicroseconds;
 
 std::wstring DefaultDllPath() {
   wchar_t self[MAX_PATH];

@@ -1,11 +1,9 @@
 // Timing of FindImageInImageBytes for the Windows build, run under Wine (Google Benchmark
 // is native only): the median of repeated calls on the 800 x 600 capture.
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <vector>
 
 #include "library/core/image_search.h"
+#include "median_timer.h"
 #include "ui_scene.h"
 
 namespace {
@@ -13,19 +11,10 @@ namespace {
 using namespace pixfarrow;
 
 double MedianMicroseconds(const ByteSet& big, const ByteSet& small, std::int32_t want, int calls) {
-  std::vector<double> times;
-  for (int i = 0; i < calls; ++i) {
-    const auto start = std::chrono::steady_clock::now();
-    const std::int32_t r = FindImageInImageBytes(big.data(), static_cast<std::int32_t>(big.size()), small.data(),
-                                                 static_cast<std::int32_t>(small.size()));
-    times.push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
-    if (r != want) {
-      std::printf("wrong result %d\n", r);
-      return -1;
-    }
-  }
-  std::sort(times.begin(), times.end());
-  return times[times.size() / 2];
+  return bench::MedianMicroseconds(calls, want, [&] {
+    return FindImageInImageBytes(big.data(), static_cast<std::int32_t>(big.size()), small.data(),
+                                 static_cast<std::int32_t>(small.size()));
+  });
 }
 
 }  // namespace
