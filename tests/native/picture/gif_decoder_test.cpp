@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string_view>
+
 #include <cstdint>
 #include <fstream>
 #include <iterator>
@@ -111,7 +113,9 @@ class GifBuilder {
     while ((2u << bits) < n) ++bits;
     return bits;
   }
-  void Append(const char* s) { bytes_.insert(bytes_.end(), s, s + std::char_traits<char>::length(s)); }
+  void Append(std::string_view s) {
+    for (char c : s) bytes_.push_back(static_cast<std::uint8_t>(c));
+  }
   void Word(int v) {
     bytes_.push_back(static_cast<std::uint8_t>(v & 0xFF));
     bytes_.push_back(static_cast<std::uint8_t>(v >> 8));
