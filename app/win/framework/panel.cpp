@@ -9,7 +9,7 @@ bool Panel::create(const ControlPlacement& placement) {
   CreateWindowArgs args;
   args.className = frameworkWindowClass({L"QuorvelaPanel", nullptr});
   args.text = widen(placement.text);
-  args.style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+  args.style = WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | (visible ? WS_VISIBLE : 0);
   args.exStyle = WS_EX_CONTROLPARENT;
   args.left = placement.left;
   args.top = placement.top;
@@ -21,8 +21,19 @@ bool Panel::create(const ControlPlacement& placement) {
   return createWindowFor(*this, args) != nullptr;
 }
 
+void Panel::show() {
+  if (HWND window = windowOf(*this)) {
+    ShowWindow(window, SW_SHOW);
+  } else {
+    visible = true;
+  }
+}
+
 bool Panel::onMessage(WindowMessage& message) {
   switch (message.id) {
+    case WM_SHOWWINDOW:
+      if (message.wParam) shownEvent.fire(this);
+      return false;
     case WM_CREATE:
       layout();
       createdEvent.fire(this);

@@ -29,14 +29,22 @@ class Panel : public VolClass<Panel, WindowObject> {
   // Creates the child window; on WM_CREATE the layout hook runs, then createdEvent.
   bool create(const ControlPlacement& placement);
 
-  // Hooks for a page: its size when created without one, and its layout.
+  // Hooks for a page: its size when created without one, its layout and its event binding.
   virtual int clientWidth() const { return 0; }
   virtual int clientHeight() const { return 0; }
   virtual void layout() {}
+  virtual void bindEvents() {}
+
+  // Shows the window, or marks the panel visible for its creation.
+  void show();
 
   bool onMessage(WindowMessage& message) override;
 
   std::uint32_t background = kSystemColour;
+  bool visible = true;
+  // Raised when the window is shown (not when hidden); a window created visible raises it
+  // once right after its creation.
+  EventSlot<> shownEvent;
 };
 
 }  // namespace quorvela::win

@@ -11,12 +11,49 @@ using qv::win::UniqueHandleOf;
 struct ModuleTraits {
   static void close(HMODULE module) { FreeLibrary(module); }
 };
-struct BrushTraits {
-  static void close(HBRUSH brush) { DeleteObject(brush); }
+struct KernelHandleTraits {
+  static void close(HANDLE handle) { CloseHandle(handle); }
+};
+template <class Object>
+struct GdiObjectTraits {
+  static void close(Object object) { DeleteObject(object); }
 };
 
 using UniqueModule = UniqueHandleOf<HMODULE, ModuleTraits>;
-using UniqueBrush = UniqueHandleOf<HBRUSH, BrushTraits>;
+using UniqueKernelHandle = UniqueHandleOf<HANDLE, KernelHandleTraits>;
+using UniqueBrush = UniqueHandleOf<HBRUSH, GdiObjectTraits<HBRUSH>>;
+using UniqueFont = UniqueHandleOf<HFONT, GdiObjectTraits<HFONT>>;
+using UniquePen = UniqueHandleOf<HPEN, GdiObjectTraits<HPEN>>;
+
+// Selects an object into a DC for a scope and puts the previous one back.
+class ScopedSelect {
+ public:
+  ScopedSelect(HDC dc, HGDIOBJ object) : dc_(dc), previous_(object ? SelectObject(dc, object) : nullptr) {}
+  ~ScopedSelect() {
+    if (previous_) SelectObject(dc_, previous_);
+  }
+  ScopedSelect(const ScopedSelect&) = delete;
+  ScopedSelect& operator=(const ScopedSelect&) = delete;
+
+ private:
+  HDC dc_;
+  HGDIOBJ previous_;
+};
+
+// BeginPaint and EndPaint for WM_PAINT.
+class PaintDc {
+ public:
+  explicit PaintDc(HWND window) : window_(window) { dc_ = BeginPaint(window, &paint_); }
+  ~PaintDc() { EndPaint(window_, &paint_); }
+  PaintDc(const PaintDc&) = delete;
+  PaintDc& operator=(const PaintDc&) = delete;
+  HDC get() const { return dc_; }
+
+ private:
+  HWND window_;
+  PAINTSTRUCT paint_{};
+  HDC dc_;
+};
 
 // A window's DC obtained with GetDC, given back with ReleaseDC.
 class WindowDc {

@@ -1,6 +1,7 @@
 #include "app/win/framework/window_procedure.h"
 
 #include "app/win/framework/framework_state.h"
+#include "app/win/framework/window_leases.h"
 
 namespace quorvela::win {
 
@@ -8,7 +9,28 @@ namespace {
 
 void destroyWindowHandle(std::uintptr_t handle) { DestroyWindow(reinterpret_cast<HWND>(handle)); }
 
-bool deliver(const WindowLink& link, UINT id, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+LRESULT CALLBACK frameworkWindowProc(HWND window, UINT id, WPARAM wParam, LPARAM lParam) {
+  if (id == WM_NCCREATE) {
+    auto* created = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+    auto* link = static_cast<WindowLink*>(created->lpCreateParams);
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(link));
+    if (link) link->attach(reinterpret_cast<std::uintptr_t>(window), &destroyWindowHandle);
+  }
+  auto* link = reinterpret_cast<WindowLink*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  // Threads that were lent the window give it back before it goes.
+  if (id == WM_DESTROY) takeBackLeases(window);
+  LRESULT result = 0;
+  const bool handled = link && deliverToListener(*link, id, wParam, lParam, result);
+  if (id == WM_NCDESTROY && link) {
+    link->detach();
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+  }
+  return handled ? result : DefWindowProcW(window, id, wParam, lParam);
+}
+
+}  // namespace
+
+bool deliverToListener(const WindowLink& link, UINT id, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   try {
     WindowObject* listener = link.listener();
     if (!listener) return false;
@@ -21,25 +43,6 @@ bool deliver(const WindowLink& link, UINT id, WPARAM wParam, LPARAM lParam, LRES
     return false;
   }
 }
-
-LRESULT CALLBACK frameworkWindowProc(HWND window, UINT id, WPARAM wParam, LPARAM lParam) {
-  if (id == WM_NCCREATE) {
-    auto* created = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-    auto* link = static_cast<WindowLink*>(created->lpCreateParams);
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(link));
-    if (link) link->attach(reinterpret_cast<std::uintptr_t>(window), &destroyWindowHandle);
-  }
-  auto* link = reinterpret_cast<WindowLink*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  LRESULT result = 0;
-  const bool handled = link && deliver(*link, id, wParam, lParam, result);
-  if (id == WM_NCDESTROY && link) {
-    link->detach();
-    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-  }
-  return handled ? result : DefWindowProcW(window, id, wParam, lParam);
-}
-
-}  // namespace
 
 const wchar_t* frameworkWindowClass(const WindowClassArgs& args) {
   WNDCLASSEXW existing{};

@@ -37,4 +37,8 @@ HWND createWindowFor(WindowObject& object, const CreateWindowArgs& args);
 
 HWND windowOf(const WindowObject& object);
 
+// Hands a message to the link's listener; true when it was handled and result set. No
+// exception leaves: the first is kept for the framework to rethrow.
+bool deliverToListener(const WindowLink& link, UINT id, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
 }  // namespace quorvela::win

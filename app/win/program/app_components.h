@@ -1,13 +1,29 @@
 #pragma once
-// Holders of the application's parts. The pages and handlers join them in later steps.
+// Holders of the application's parts.
 #include "app/core/empty_component.h"
 #include "app/core/run_state.h"
+#include "app/win/handlers/navigation_handler.h"
+#include "app/win/pages/control_centre_page.h"
+#include "app/win/pages/navigation_bar.h"
 
 namespace quorvela::win {
 
 class PageSet : public VolClass<PageSet, CVolObject> {
  public:
   static constexpr const char* kClassName = "quorvela::win::PageSet";
+
+  NavigationBar navigationBar;
+  ControlCentrePage controlCentrePage;
+
+ protected:
+  void readMembers(VolStream& stream) override {
+    navigationBar.readFromStream(&stream);
+    controlCentrePage.readFromStream(&stream);
+  }
+  void writeMembers(VolStream& stream) const override {
+    navigationBar.writeToStream(&stream);
+    controlCentrePage.writeToStream(&stream);
+  }
 };
 
 class HandlerSet : public VolClass<HandlerSet, CVolObject> {
@@ -15,10 +31,17 @@ class HandlerSet : public VolClass<HandlerSet, CVolObject> {
   static constexpr const char* kClassName = "quorvela::win::HandlerSet";
 
   EmptyComponent emptyComponent;
+  NavigationHandler navigationHandler;
 
  protected:
-  void readMembers(VolStream& stream) override { emptyComponent.readFromStream(&stream); }
-  void writeMembers(VolStream& stream) const override { emptyComponent.writeToStream(&stream); }
+  void readMembers(VolStream& stream) override {
+    emptyComponent.readFromStream(&stream);
+    navigationHandler.readFromStream(&stream);
+  }
+  void writeMembers(VolStream& stream) const override {
+    emptyComponent.writeToStream(&stream);
+    navigationHandler.writeToStream(&stream);
+  }
 };
 
 class AppComponents : public VolClass<AppComponents, CVolObject> {

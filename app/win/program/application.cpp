@@ -3,13 +3,14 @@
 #include "app/win/framework/external_function_binder.h"
 #include "app/win/framework/framework_state.h"
 #include "app/win/framework/window_procedure.h"
+#include "app/win/pages/place_pages.h"
 
 namespace quorvela::win {
 
 int Application::appStart() {
   ExternalFunctionBinder(externalFunctionTable(), boundLibraries());
   if (CreateFormWindow(mainForm, nullptr)) setMainWindowHandle(windowOf(mainForm));
-  // The pages are placed inside the panels here in a later step.
+  PlacePages();
   return 1;
 }
 

@@ -1,0 +1,38 @@
+#include "app/win/framework/shape_box.h"
+
+#include "app/core/picture_placement.h"
+#include "app/win/framework/control_window.h"
+#include "app/win/framework/unique_handles.h"
+#include "app/win/framework/window_procedure.h"
+
+namespace quorvela::win {
+
+bool ShapeBox::create(const ControlPlacement& placement) {
+  return createControlWindow(*this, L"QuorvelaShapeBox", WS_VISIBLE | WS_CLIPSIBLINGS, 0, placement) != nullptr;
+}
+
+bool ShapeBox::onMessage(WindowMessage& message) {
+  HWND window = windowOf(*this);
+  switch (message.id) {
+    case WM_ERASEBKGND:
+      eraseBackground(window, reinterpret_cast<HDC>(message.wParam), background);
+      message.result = 1;
+      return true;
+    case WM_PAINT: {
+      const PaintDc paint(window);
+      RECT client{};
+      GetClientRect(window, &client);
+      const DesignRect square = centredSquare(client.right, client.bottom);
+      const UniquePen pen(CreatePen(PS_INSIDEFRAME, outlineWidth, colourOr(outlineColour, COLOR_WINDOWTEXT)));
+      const UniqueBrush brush(CreateSolidBrush(colourOr(fillColour, COLOR_WINDOW)));
+      const ScopedSelect selectPen(paint.get(), pen.get());
+      const ScopedSelect selectBrush(paint.get(), brush.get());
+      Ellipse(paint.get(), square.left, square.top, square.left + square.width, square.top + square.height);
+      return true;
+    }
+    default:
+      return false;
+  }
+}
+
+}  // namespace quorvela::win

@@ -1,0 +1,170 @@
+// The navigation bar and the control-centre page of the built program, seen from outside.
+#include <gtest/gtest.h>
+
+#include "app/core/control_centre_design.h"
+#include "tests/win/app/prefix_dpi.h"
+#include "tests/win/app/quorvela_run.h"
+
+namespace qv::test {
+namespace {
+
+using namespace quorvela;
+using namespace quorvela::control_centre;
+
+constexpr int kContentPanelId = 101;
+constexpr int kNavPanelId = 102;
+constexpr int kPageId = 0xFFFF;
+
+struct Placed {
+  LONG left, top, width, height;
+  bool operator==(const Placed&) const = default;
+};
+
+Placed placedIn(HWND parent, int id) {
+  const RECT rect = childRectInParent(parent, id);
+  return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
+
+// The page once its slide has ended (its left back at 0).
+HWND settledPage(HWND form, int panelId) {
+  HWND page = GetDlgItem(GetDlgItem(form, panelId), kPageId);
+  for (int i = 0; i < 100 && page && placedIn(GetParent(page), kPageId).left != 0; ++i) Sleep(20);
+  return page;
+}
+
+HWND control(HWND page, int id) {
+  const auto design = findDesign(kControls, id);
+  if (!design) return nullptr;
+  HWND parent = design->parentId ? GetDlgItem(page, design->parentId) : page;
+  return GetDlgItem(parent, id);
+}
+
+// The control's own text: GetWindowText of another process's edit control reads only
+// the caption it was created with.
+std::wstring controlText(HWND window) {
+  wchar_t text[1024] = {};
+  SendMessageW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+void closeProgram(QuorvelaRun& run, HWND form) {
+  PostMessageW(form, WM_CLOSE, 0, 0);
+  EXPECT_EQ(run.child->waitForExit(), 0u);
+}
+
+TEST(QuorvelaControlCentre, PagesAndControlsScaleEachValueByItself) {
+  struct Case {
+    DWORD dpi;
+    double scale;
+    Placed navPage, centrePage, navButton, topPanel;
+  };
+  const Case cases[] = {
+      {96, 1.0, {0, 0, 47, 500}, {0, 0, 653, 500}, {0, 1, 47, 45}, {5, 5, 640, 203}},
+      {120, 1.25, {0, 0, 59, 625}, {0, 0, 816, 625}, {0, 1, 59, 56}, {6, 6, 800, 254}},
+      {144, 1.5, {0, 0, 71, 750}, {0, 0, 980, 750}, {0, 2, 71, 68}, {8, 8, 960, 305}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.dpi);
+    PrefixDpi dpi(c.dpi);
+    QuorvelaRun run(L"centre" + std::to_wstring(c.dpi), kFullStub, kInModuleFolder);
+    HWND form = run.child->waitForWindow();
+    ASSERT_NE(form, nullptr);
+    HWND navBar = settledPage(form, kNavPanelId);
+    HWND page = settledPage(form, kContentPanelId);
+    ASSERT_NE(navBar, nullptr);
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(placedIn(GetDlgItem(form, kNavPanelId), kPageId), c.navPage);
+    EXPECT_EQ(placedIn(GetDlgItem(form, kContentPanelId), kPageId), c.centrePage);
+    EXPECT_EQ(placedIn(navBar, navigation_bar::kControlCentreButtonId), c.navButton);
+    EXPECT_EQ(placedIn(page, kTopPanel), c.topPanel);
+
+    for (const auto& design : kControls) {
+      if (design.id == kSpeedGaugeChart) continue;  // the chart box's own
+      SCOPED_TRACE(design.id);
+      HWND parent = design.parentId ? GetDlgItem(page, design.parentId) : page;
+      ASSERT_NE(GetDlgItem(parent, design.id), nullptr);
+      const DesignRect expected = scaledRect(design.bounds, c.scale);
+      EXPECT_EQ(placedIn(parent, design.id), (Placed{expected.left, expected.top, expected.width, expected.height}));
+    }
+    // The three group boxes are the page's only direct children.
+    int direct = 0;
+    for (HWND child = GetWindow(page, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) ++direct;
+    EXPECT_EQ(direct, 3);
+    closeProgram(run, form);
+  }
+}
+
+TEST(QuorvelaControlCentre, InitialTextsClassesAndStates) {
+  QuorvelaRun run(L"centre_texts", kFullStub, kInModuleFolder);
+  HWND form = run.child->waitForWindow();
+  ASSERT_NE(form, nullptr);
+  HWND page = settledPage(form, kContentPanelId);
+  ASSERT_NE(page, nullptr);
+
+  struct Text {
+    int id;
+    const wchar_t* text;
+  };
+  for (const auto& t : {Text{kTopPanel, L"控制中心"}, Text{kRunNowButton, L"立刻运行 当前:未运行"},
+                        Text{kTimedRunButton, L"定时运行 当前:未运行"}, Text{kCaptureTargetButton, L"截图"},
+                        Text{kTestFindButton, L"找图"}, Text{kTestSendButton, L"发送"}, Text{kHourEdit, L"0"},
+                        Text{kMinuteEdit, L"0"}, Text{kSecondEdit, L"0"}, Text{kTimerCaptionLabel, L"定时器："},
+                        Text{kTimerHelpLabel, L"    如果您想定时运行本软件，请在下方输入触发时间。譬如:18时50分"},
+                        Text{kSpeedGaugeGroup, L"速度表盘"}, Text{kRunLogGroup, L"运行日志"},
+                        Text{kErrorSwatchLabel, L"错误"}, Text{kWarningSwatchLabel, L"警告"},
+                        Text{kInfoSwatchLabel, L"提示"}, Text{kRunLogBox, L""}}) {
+    EXPECT_EQ(controlText(control(page, t.id)), t.text) << t.id;
+  }
+  EXPECT_EQ(className(control(page, kRunLogBox)), L"RichEdit20W");
+  for (int id : {kHourEdit, kMinuteEdit, kSecondEdit}) {
+    SCOPED_TRACE(id);
+    HWND edit = control(page, id);
+    EXPECT_EQ(_wcsicmp(className(edit).c_str(), L"Edit"), 0);
+    const LONG_PTR style = GetWindowLongPtrW(edit, GWL_STYLE);
+    EXPECT_NE(style & ES_CENTER, 0);
+    EXPECT_EQ(style & WS_TABSTOP, 0) << "time entries are no tab stops";
+    EXPECT_EQ(style & ES_NOHIDESEL, 0) << "selection hidden without focus";
+    EXPECT_NE(GetWindowLongPtrW(edit, GWL_EXSTYLE) & WS_EX_CLIENTEDGE, 0);
+    EXPECT_EQ(SendMessageW(edit, EM_GETLIMITTEXT, 0, 0), 2);
+  }
+  // The log's caption is drawn disabled; the log itself takes input.
+  EXPECT_FALSE(IsWindowEnabled(control(page, kRunLogGroup)));
+  EXPECT_TRUE(IsWindowEnabled(control(page, kRunLogBox)));
+  const LONG_PTR logStyle = GetWindowLongPtrW(control(page, kRunLogBox), GWL_STYLE);
+  // The vertical scroll bar shows once the text needs it.
+  EXPECT_EQ(logStyle & (ES_MULTILINE | ES_READONLY | WS_BORDER | ES_AUTOHSCROLL | WS_HSCROLL), ES_MULTILINE);
+  EXPECT_EQ(GetWindowLongPtrW(control(page, kRunLogBox), GWL_EXSTYLE) &
+                (WS_EX_CLIENTEDGE | WS_EX_STATICEDGE | WS_EX_DLGMODALFRAME),
+            0);
+  // Timers live on hidden windows.
+  for (int id : {kCountdownTimer, kGaugeTimer}) {
+    ASSERT_NE(control(page, id), nullptr) << id;
+    EXPECT_FALSE(IsWindowVisible(control(page, id))) << id;
+  }
+  closeProgram(run, form);
+}
+
+TEST(QuorvelaControlCentre, TimeEntriesTakeTwoCharactersOfIntegerInput) {
+  QuorvelaRun run(L"centre_entries", kFullStub, kInModuleFolder);
+  HWND form = run.child->waitForWindow();
+  ASSERT_NE(form, nullptr);
+  HWND edit = control(settledPage(form, kContentPanelId), kHourEdit);
+  ASSERT_NE(edit, nullptr);
+  struct Case {
+    const wchar_t* typed;
+    const wchar_t* text;
+  };
+  const Case cases[] = {
+      {L"a", L""}, {L"1x", L"1"}, {L"-5", L"-5"}, {L"123", L"12"}, {L"+.", L""}, {L"7\b", L""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.typed);
+    SetWindowTextW(edit, L"");
+    for (const wchar_t* typed = c.typed; *typed; ++typed) SendMessageW(edit, WM_CHAR, *typed, 1);
+    EXPECT_EQ(controlText(edit), c.text);
+  }
+  closeProgram(run, form);
+}
+
+}  // namespace
+}  // namespace qv::test
