@@ -87,7 +87,11 @@ void drawPicture(HDC dc, Gdiplus::Bitmap& picture, const RECT& target) {
   Gdiplus::Graphics graphics(dc);
   graphics.SetInterpolationMode(Gdiplus::InterpolationModeHighQualityBicubic);
   graphics.SetPixelOffsetMode(Gdiplus::PixelOffsetModeHalf);
-  graphics.DrawImage(&picture, Gdiplus::Rect(target.left, target.top, target.right - target.left, target.bottom - target.top));
+  // Edge pixels are repeated, so scaling blends no transparent border into the edges.
+  Gdiplus::ImageAttributes edges;
+  edges.SetWrapMode(Gdiplus::WrapModeTileFlipXY);
+  graphics.DrawImage(&picture, Gdiplus::Rect(target.left, target.top, target.right - target.left, target.bottom - target.top),
+                     0, 0, pictureWidth(picture), pictureHeight(picture), Gdiplus::UnitPixel, &edges);
 }
 
 int pictureWidth(Gdiplus::Bitmap& picture) { return static_cast<int>(picture.GetWidth()); }

@@ -20,7 +20,12 @@ bool richEditLoaded() {
   return static_cast<bool>(library);
 }
 
-LRESULT textLength(HWND window) { return SendMessageW(window, WM_GETTEXTLENGTH, 0, 0); }
+// In character positions, a paragraph mark counting 1. WM_GETTEXTLENGTH counts it as the
+// two characters "\r\n", which would put every range one character per line too far.
+LONG textLength(HWND window) {
+  GETTEXTLENGTHEX length{GTL_NUMCHARS | GTL_PRECISE, 1200};
+  return static_cast<LONG>(SendMessageW(window, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&length), 0));
+}
 
 void select(HWND window, LONG from, LONG to) {
   CHARRANGE range{from, to};
@@ -46,10 +51,10 @@ void RichEditAppend(const RichEditBox& box, const std::wstring& text, const Rich
   HWND window = windowOf(box);
   if (!window || text.empty()) return;
   const auto linesBefore = SendMessageW(window, EM_GETLINECOUNT, 0, 0);
-  const auto start = static_cast<LONG>(textLength(window));
+  const LONG start = textLength(window);
   select(window, start, start);
   SendMessageW(window, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
-  const auto end = static_cast<LONG>(textLength(window));
+  const LONG end = textLength(window);
 
   select(window, start, end);
   CHARFORMATW character{};
