@@ -94,6 +94,23 @@ TEST(QuorvelaControlCentre, PagesAndControlsScaleEachValueByItself) {
   }
 }
 
+TEST(QuorvelaControlCentre, NavigationButtonOnTheShownPageMovesNothing) {
+  QuorvelaRun run(L"centre_nav", kFullStub, kInModuleFolder);
+  HWND form = run.child->waitForWindow();
+  ASSERT_NE(form, nullptr);
+  HWND page = settledPage(form, kContentPanelId);
+  HWND button = GetDlgItem(settledPage(form, kNavPanelId), navigation_bar::kControlCentreButtonId);
+  ASSERT_NE(button, nullptr);
+  PostMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+  PostMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+  for (int i = 0; i < 15; ++i) {
+    Sleep(20);
+    ASSERT_EQ(placedIn(GetParent(page), kPageId).left, 0) << "no slide";
+  }
+  EXPECT_TRUE(IsWindowVisible(page));
+  closeProgram(run, form);
+}
+
 TEST(QuorvelaControlCentre, InitialTextsClassesAndStates) {
   QuorvelaRun run(L"centre_texts", kFullStub, kInModuleFolder);
   HWND form = run.child->waitForWindow();

@@ -94,6 +94,36 @@ TEST_F(ControlsTest, ButtonClickReachesTheAdoptedCopyOnly) {
   EXPECT_EQ(page.count, 0);
 }
 
+TEST_F(ControlsTest, ButtonImagesKeyedByTheirCornerSwitchedByStateAndPressedDown) {
+  constexpr int kRedFace = 301;
+  constexpr int kBlueFace = 302;
+  constexpr COLORREF kRed = RGB(255, 0, 0), kBlue = RGB(0, 0, 255), kWhite = RGB(255, 255, 255);
+  SuperButton button;
+  button.setImage(kRedFace);
+  button.setAltImage(kBlueFace);
+  ASSERT_TRUE(button.create(at(10, 10, 40, 40)));
+  HWND window = windowOf(button);
+  // The 16-pixel face sits centred at (12, 12); its square covers 16 to 23.
+  EXPECT_EQ(clientPixel(window, 20, 20), kRed);
+  EXPECT_EQ(clientPixel(window, 13, 13), kWhite) << "the corner's colour is transparent";
+  EXPECT_EQ(clientPixel(window, 20, 24), kWhite);
+
+  SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
+  EXPECT_EQ(clientPixel(window, 20, 24), kBlue) << "pressed: second image, 2 pixels down";
+  EXPECT_EQ(clientPixel(window, 20, 17), kWhite);
+  SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(60, 60));
+
+  button.setAltImage(0);
+  SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
+  EXPECT_EQ(clientPixel(window, 20, 24), kRed) << "without a second image the first is drawn";
+  SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(60, 60));
+
+  SuperButton missing;
+  missing.setImage(999);
+  ASSERT_TRUE(missing.create(at(60, 10, 40, 40, 201)));
+  EXPECT_EQ(clientPixel(windowOf(missing), 20, 20), kWhite) << "a missing resource draws no image";
+}
+
 TEST_F(ControlsTest, CircleFillsTheCentredSquareOnTheBackground) {
   ShapeBox shape;
   shape.background = 0xFFFFFF;
