@@ -15,4 +15,10 @@ void eraseBackground(HWND window, HDC dc, std::uint32_t colour) {
   if (brush) FillRect(dc, &client, brush.get());
 }
 
+bool answerErase(HWND window, WindowMessage& message, std::uint32_t colour) {
+  eraseBackground(window, reinterpret_cast<HDC>(message.wParam), colour);
+  message.result = 1;
+  return true;
+}
+
 }  // namespace quorvela::win

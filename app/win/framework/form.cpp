@@ -55,9 +55,7 @@ bool CVolWinForm::onMessage(WindowMessage& message) {
       createdEvent.fire(this);
       return false;
     case WM_ERASEBKGND:
-      eraseBackground(windowOf(*this), reinterpret_cast<HDC>(message.wParam), properties.background);
-      message.result = 1;
-      return true;
+      return answerErase(windowOf(*this), message, properties.background);
     case WM_DESTROY:
       if (windowOf(*this) == mainWindowHandle()) PostQuitMessage(0);
       destroyedEvent.fire(this);

@@ -48,9 +48,7 @@ bool GroupBox::onMessage(WindowMessage& message) {
   HWND window = windowOf(*this);
   switch (message.id) {
     case WM_ERASEBKGND:
-      eraseBackground(window, reinterpret_cast<HDC>(message.wParam), background);
-      message.result = 1;
-      return true;
+      return answerErase(window, message, background);
     case WM_PAINT:
       paintGroup(window, fontOr(font, classDefaultFont()), colourOr(background, COLOR_BTNFACE));
       return true;

@@ -13,16 +13,11 @@ bool Label::create(const ControlPlacement& placement) {
 bool Label::onMessage(WindowMessage& message) {
   HWND window = windowOf(*this);
   switch (message.id) {
-    case WM_ERASEBKGND: {
-      const auto dc = reinterpret_cast<HDC>(message.wParam);
-      if (transparent) {
-        paintParentBackground(window, dc);
-      } else {
-        eraseBackground(window, dc, background);
-      }
+    case WM_ERASEBKGND:
+      if (!transparent) return answerErase(window, message, background);
+      paintParentBackground(window, reinterpret_cast<HDC>(message.wParam));
       message.result = 1;
       return true;
-    }
     case WM_PAINT: {
       const PaintDc paint(window);
       const ScopedSelect selectFont(paint.get(), fontOr(font, static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT))));

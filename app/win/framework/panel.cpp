@@ -39,9 +39,7 @@ bool Panel::onMessage(WindowMessage& message) {
       createdEvent.fire(this);
       return false;
     case WM_ERASEBKGND:
-      eraseBackground(windowOf(*this), reinterpret_cast<HDC>(message.wParam), background);
-      message.result = 1;
-      return true;
+      return answerErase(windowOf(*this), message, background);
     case WM_DESTROY:
       destroyedEvent.fire(this);
       return false;

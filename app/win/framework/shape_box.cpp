@@ -15,9 +15,7 @@ bool ShapeBox::onMessage(WindowMessage& message) {
   HWND window = windowOf(*this);
   switch (message.id) {
     case WM_ERASEBKGND:
-      eraseBackground(window, reinterpret_cast<HDC>(message.wParam), background);
-      message.result = 1;
-      return true;
+      return answerErase(window, message, background);
     case WM_PAINT: {
       const PaintDc paint(window);
       RECT client{};

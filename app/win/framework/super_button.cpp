@@ -100,8 +100,8 @@ void SuperButton::paint() {
     if (!caption.empty()) {
       const int textLeft = size.cx ? imageLeft + size.cx + kMargin : kMargin;
       const int textHeight = wrappedHeight(dc, caption, width - kMargin - textLeft);
-      RECT text{textLeft, (height - textHeight) / 2 + dy, width - kMargin, (height + textHeight) / 2 + dy};
-      DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text, textFormat);
+      RECT textRect{textLeft, (height - textHeight) / 2 + dy, width - kMargin, (height + textHeight) / 2 + dy};
+      DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &textRect, textFormat);
     }
     return;
   }
@@ -110,8 +110,8 @@ void SuperButton::paint() {
   const int top = (height - size.cy - textHeight) / 2 + dy;
   if (image) drawPicture(dc, *image, {(width - size.cx) / 2, top, (width + size.cx) / 2, top + size.cy});
   if (!caption.empty()) {
-    RECT text{kMargin, top + size.cy, width - kMargin, top + size.cy + textHeight};
-    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text, textFormat);
+    RECT textRect{kMargin, top + size.cy, width - kMargin, top + size.cy + textHeight};
+    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &textRect, textFormat);
   }
 }
 
@@ -119,9 +119,7 @@ bool SuperButton::onMessage(WindowMessage& message) {
   HWND window = windowOf(*this);
   switch (message.id) {
     case WM_ERASEBKGND:
-      eraseBackground(window, reinterpret_cast<HDC>(message.wParam), background);
-      message.result = 1;
-      return true;
+      return answerErase(window, message, background);
     case WM_PAINT:
       paint();
       return true;

@@ -47,10 +47,25 @@ std::wstring controlText(HWND window) {
   return text;
 }
 
-void closeProgram(QuorvelaRun& run, HWND form) {
-  PostMessageW(form, WM_CLOSE, 0, 0);
-  EXPECT_EQ(run.child->waitForExit(), 0u);
-}
+// The program started with its control centre settled in place; closed at the end.
+struct ShownCentre {
+  explicit ShownCentre(const std::wstring& label) : run(label, kFullStub, kInModuleFolder) {
+    form = run.child->waitForWindow();
+    if (form) {
+      navBar = settledPage(form, kNavPanelId);
+      page = settledPage(form, kContentPanelId);
+    }
+  }
+  ~ShownCentre() {
+    PostMessageW(form, WM_CLOSE, 0, 0);
+    EXPECT_EQ(run.child->waitForExit(), 0u);
+  }
+
+  QuorvelaRun run;
+  HWND form = nullptr;
+  HWND navBar = nullptr;
+  HWND page = nullptr;
+};
 
 TEST(QuorvelaControlCentre, PagesAndControlsScaleEachValueByItself) {
   struct Case {
@@ -66,16 +81,14 @@ TEST(QuorvelaControlCentre, PagesAndControlsScaleEachValueByItself) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.dpi);
     PrefixDpi dpi(c.dpi);
-    QuorvelaRun run(L"centre" + std::to_wstring(c.dpi), kFullStub, kInModuleFolder);
-    HWND form = run.child->waitForWindow();
-    ASSERT_NE(form, nullptr);
-    HWND navBar = settledPage(form, kNavPanelId);
-    HWND page = settledPage(form, kContentPanelId);
-    ASSERT_NE(navBar, nullptr);
+    const ShownCentre centre(L"centre" + std::to_wstring(c.dpi));
+    HWND form = centre.form;
+    HWND page = centre.page;
+    ASSERT_NE(centre.navBar, nullptr);
     ASSERT_NE(page, nullptr);
     EXPECT_EQ(placedIn(GetDlgItem(form, kNavPanelId), kPageId), c.navPage);
     EXPECT_EQ(placedIn(GetDlgItem(form, kContentPanelId), kPageId), c.centrePage);
-    EXPECT_EQ(placedIn(navBar, navigation_bar::kControlCentreButtonId), c.navButton);
+    EXPECT_EQ(placedIn(centre.navBar, navigation_bar::kControlCentreButtonId), c.navButton);
     EXPECT_EQ(placedIn(page, kTopPanel), c.topPanel);
 
     for (const auto& design : kControls) {
@@ -90,16 +103,13 @@ TEST(QuorvelaControlCentre, PagesAndControlsScaleEachValueByItself) {
     int direct = 0;
     for (HWND child = GetWindow(page, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) ++direct;
     EXPECT_EQ(direct, 3);
-    closeProgram(run, form);
   }
 }
 
 TEST(QuorvelaControlCentre, NavigationButtonOnTheShownPageMovesNothing) {
-  QuorvelaRun run(L"centre_nav", kFullStub, kInModuleFolder);
-  HWND form = run.child->waitForWindow();
-  ASSERT_NE(form, nullptr);
-  HWND page = settledPage(form, kContentPanelId);
-  HWND button = GetDlgItem(settledPage(form, kNavPanelId), navigation_bar::kControlCentreButtonId);
+  const ShownCentre centre(L"centre_nav");
+  HWND page = centre.page;
+  HWND button = GetDlgItem(centre.navBar, navigation_bar::kControlCentreButtonId);
   ASSERT_NE(button, nullptr);
   PostMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
   PostMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
@@ -108,14 +118,11 @@ TEST(QuorvelaControlCentre, NavigationButtonOnTheShownPageMovesNothing) {
     ASSERT_EQ(placedIn(GetParent(page), kPageId).left, 0) << "no slide";
   }
   EXPECT_TRUE(IsWindowVisible(page));
-  closeProgram(run, form);
 }
 
 TEST(QuorvelaControlCentre, InitialTextsClassesAndStates) {
-  QuorvelaRun run(L"centre_texts", kFullStub, kInModuleFolder);
-  HWND form = run.child->waitForWindow();
-  ASSERT_NE(form, nullptr);
-  HWND page = settledPage(form, kContentPanelId);
+  const ShownCentre centre(L"centre_texts");
+  HWND page = centre.page;
   ASSERT_NE(page, nullptr);
 
   struct Text {
@@ -158,14 +165,11 @@ TEST(QuorvelaControlCentre, InitialTextsClassesAndStates) {
     ASSERT_NE(control(page, id), nullptr) << id;
     EXPECT_FALSE(IsWindowVisible(control(page, id))) << id;
   }
-  closeProgram(run, form);
 }
 
 TEST(QuorvelaControlCentre, TimeEntriesTakeTwoCharactersOfIntegerInput) {
-  QuorvelaRun run(L"centre_entries", kFullStub, kInModuleFolder);
-  HWND form = run.child->waitForWindow();
-  ASSERT_NE(form, nullptr);
-  HWND edit = control(settledPage(form, kContentPanelId), kHourEdit);
+  const ShownCentre centre(L"centre_entries");
+  HWND edit = control(centre.page, kHourEdit);
   ASSERT_NE(edit, nullptr);
   struct Case {
     const wchar_t* typed;
@@ -180,7 +184,6 @@ TEST(QuorvelaControlCentre, TimeEntriesTakeTwoCharactersOfIntegerInput) {
     for (const wchar_t* typed = c.typed; *typed; ++typed) SendMessageW(edit, WM_CHAR, *typed, 1);
     EXPECT_EQ(controlText(edit), c.text);
   }
-  closeProgram(run, form);
 }
 
 }  // namespace
