@@ -84,12 +84,15 @@ class Layout {
   }
 
  private:
+  // The page, or one of the three group boxes that hold the other controls.
   WindowObject* parentObject(int parentId) const {
-    if (parentId == 0) return &page_;
-    for (WindowObject* control : page_.controlsInIdOrder()) {
-      if (GetDlgCtrlID(windowOf(*control)) == parentId) return control;
+    switch (parentId) {
+      case 0: return &page_;
+      case kTopPanel: return &page_.TopPanel;
+      case kSpeedGaugeGroup: return &page_.SpeedGaugeGroup;
+      case kRunLogGroup: return &page_.RunLogGroup;
+      default: return nullptr;
     }
-    return nullptr;
   }
   HWND parentWindow(int parentId) const {
     const WindowObject* parent = parentObject(parentId);
