@@ -1,0 +1,84 @@
+#include "app/core/chart_page_scripts.h"
+#include "app/core/gauge_option.h"
+#include "app/core/gauge_reading.h"
+
+#include <gtest/gtest.h>
+
+namespace quorvela {
+namespace {
+
+TEST(ChartPageScripts, ExactTexts) {
+  EXPECT_EQ(OptionAssignmentScript(R"({"series":[]})"), R"(window.option={"series":[]})");
+  EXPECT_EQ(ApplyOptionScript("infographic"),
+            "setTimeout(()=>{if(myChart != undefined)myChart.dispose(); myChart = echarts.init "
+            "(dom,'infographic'); myChart.setOption(option);},0)");
+  EXPECT_EQ(OptionUpdateScript(), "setTimeout(()=>{if(myChart != undefined)myChart.setOption(option);},0)");
+}
+
+TEST(ChartPageScripts, ThemeNameCannotLeaveItsLiteral) {
+  EXPECT_NE(ApplyOptionScript("x');alert(1);('").find("(dom,'x\\');alert(1);(\\''); myChart"), std::string::npos);
+}
+
+TEST(ChartPageScripts, PageDefinesWhatTheScriptsUse) {
+  EXPECT_NE(ChartPageHtml().find("id=\"container\""), std::string::npos);
+  const std::string globals = ChartPageGlobalsScript();
+  for (const char* name : {"var dom=document.getElementById('container')", "var myChart;", "var option={series:[]}"}) {
+    EXPECT_NE(globals.find(name), std::string::npos) << name;
+  }
+}
+
+EChartsOption gaugeOption(EChartsDataItem& item, std::int32_t count) {
+  EChartsOption option;
+  SetUpGaugeChartOption(option);
+  AddGaugeSeries(option, item);
+  SetGaugeCount(item, count);
+  return option;
+}
+
+TEST(GaugeReading, PointerFollowsTheCountWithinTheScale) {
+  struct Case {
+    std::int32_t count;
+    double fraction;
+    double degrees;
+  };
+  const Case cases[] = {{0, 0, 225}, {25, 0.5, 90}, {37, 0.74, 25.2}, {50, 1, -45}, {73, 1, -45}, {-3, 0, 225}};
+  for (const auto& c : cases) {
+    EChartsDataItem item;
+    const GaugeReading reading = ReadGauge(gaugeOption(item, c.count));
+    ASSERT_TRUE(reading.present);
+    EXPECT_EQ(reading.min, 0);
+    EXPECT_EQ(reading.max, 50);
+    EXPECT_EQ(reading.value, c.count);
+    EXPECT_EQ(reading.valueText, std::to_string(c.count));  // shown as is, also above the scale
+    EXPECT_EQ(reading.name, "次/秒");
+    EXPECT_DOUBLE_EQ(GaugeFraction(reading), c.fraction) << c.count;
+    EXPECT_NEAR(DialAngleDegrees(GaugeFraction(reading)), c.degrees, 1e-9) << c.count;
+  }
+}
+
+TEST(GaugeReading, OptionsWithoutAUsableGauge) {
+  EXPECT_FALSE(ReadGauge(EChartsOption{}).present);
+
+  EChartsOption option;
+  EChartsSeries bars;
+  bars.setString("type", "bar");
+  option.addSeries(bars);
+  EChartsSeries gauge;
+  gauge.setString("type", "gauge");
+  gauge.setRaw("min", "10");
+  gauge.setRaw("max", "10");      // empty scale
+  gauge.setRaw("extra", "junk");
+  EChartsDataItem item;
+  item.setRaw("value", "12abc");  // not a number: stays 0
+  gauge.appendData(item);
+  option.addSeries(gauge);
+  const GaugeReading reading = ReadGauge(option);
+  ASSERT_TRUE(reading.present);
+  EXPECT_EQ(reading.min, 10);
+  EXPECT_EQ(reading.value, 0);
+  EXPECT_EQ(reading.valueText, "0");
+  EXPECT_EQ(GaugeFraction(reading), 0);
+}
+
+}  // namespace
+}  // namespace quorvela
