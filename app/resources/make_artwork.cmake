@@ -1,0 +1,20 @@
+# Renders one SVG source to a PNG with alpha or a JPEG on white, at an exact size.
+#   -DSOURCE=svg -DOUTPUT=png|jpg -DWIDTH=w -DHEIGHT=h -DRSVG=rsvg-convert -DCONVERT=convert
+get_filename_component(extension ${OUTPUT} LAST_EXT)
+if(extension STREQUAL ".png")
+  set(png ${OUTPUT})
+else()
+  set(png ${OUTPUT}.png)
+endif()
+execute_process(COMMAND ${RSVG} -w ${WIDTH} -h ${HEIGHT} -o ${png} ${SOURCE} RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "rsvg-convert failed for ${SOURCE}")
+endif()
+if(NOT png STREQUAL OUTPUT)
+  execute_process(COMMAND ${CONVERT} ${png} -background white -alpha remove -alpha off -type TrueColor -strip
+                          -quality 92 ${OUTPUT} RESULT_VARIABLE rc)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "convert failed for ${OUTPUT}")
+  endif()
+  file(REMOVE ${png})
+endif()
