@@ -1,0 +1,133 @@
+#include "app/win/chart/native_dial.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <string>
+
+#include "app/core/echarts_object.h"
+#include "app/win/chart/gdi_owners.h"
+#include "app/win/framework/wide_text.h"
+
+namespace quorvela::win {
+
+namespace {
+
+constexpr int kSplits = 10;
+constexpr COLORREF kTextColour = RGB(0x46, 0x46, 0x46);
+
+POINT onCircle(const DialRing& ring, double radius, double degrees) {
+  const double radians = degrees * std::numbers::pi / 180.0;
+  return {static_cast<LONG>(std::lround(ring.centreX + radius * std::cos(radians))),
+          static_cast<LONG>(std::lround(ring.centreY - radius * std::sin(radians)))};
+}
+
+UniqueGdiObject solidPen(int width, COLORREF colour) {
+  LOGBRUSH brush{BS_SOLID, colour, 0};
+  return UniqueGdiObject(ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_FLAT, std::max(width, 1), &brush, 0, nullptr));
+}
+
+UniqueGdiObject dialFont(int height, bool bold) {
+  return UniqueGdiObject(CreateFontW(-std::max(height, 1), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+                                     DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY,
+                                     DEFAULT_PITCH, L"黑体"));
+}
+
+// Counter-clockwise from the later angle to the earlier one is clockwise on the dial.
+void arc(HDC dc, const DialRing& ring, double fromDegrees, double toDegrees, COLORREF colour) {
+  if (fromDegrees - toDegrees < 0.5) return;  // equal ends would draw a whole circle
+  UniqueGdiObject pen = solidPen(static_cast<int>(ring.width), colour);
+  SelectionGuard usePen(dc, pen.get());
+  const POINT start = onCircle(ring, ring.radius, toDegrees);
+  const POINT end = onCircle(ring, ring.radius, fromDegrees);
+  const int r = static_cast<int>(std::lround(ring.radius));
+  const int x = static_cast<int>(std::lround(ring.centreX));
+  const int y = static_cast<int>(std::lround(ring.centreY));
+  Arc(dc, x - r, y - r, x + r, y + r, start.x, start.y, end.x, end.y);
+}
+
+void centredText(HDC dc, const std::wstring& text, POINT centre, int height, bool bold) {
+  UniqueGdiObject font = dialFont(height, bold);
+  SelectionGuard useFont(dc, font.get());
+  RECT box{centre.x - 200, centre.y - height, centre.x + 200, centre.y + height};
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+}
+
+void ticks(HDC dc, const DialRing& ring, const GaugeReading& reading) {
+  UniqueGdiObject pen = solidPen(std::max(1, static_cast<int>(ring.width / 8)), RGB(0x63, 0x67, 0x7A));
+  SelectionGuard usePen(dc, pen.get());
+  const double inner = ring.radius - ring.width / 2 - ring.width * 0.3;
+  const int labelHeight = std::max(8, static_cast<int>(ring.radius * 0.13));
+  for (int i = 0; i <= kSplits; ++i) {
+    const double degrees = DialAngleDegrees(static_cast<double>(i) / kSplits);
+    const POINT from = onCircle(ring, inner, degrees);
+    const POINT to = onCircle(ring, inner - ring.width * 0.6, degrees);
+    MoveToEx(dc, from.x, from.y, nullptr);
+    LineTo(dc, to.x, to.y);
+    const double value = reading.min + (reading.max - reading.min) * i / kSplits;
+    centredText(dc, widen(EChartsNumberText(value)), onCircle(ring, inner - ring.width * 1.6, degrees),
+                labelHeight, false);
+  }
+}
+
+void pointer(HDC dc, const DialRing& ring, double degrees) {
+  const double length = ring.radius * 0.78;
+  const double half = std::max(2.0, ring.radius * 0.045);
+  const POINT tip = onCircle(ring, length, degrees);
+  const POINT left = onCircle(ring, half, degrees + 90);
+  const POINT right = onCircle(ring, half, degrees - 90);
+  const POINT tail = onCircle(ring, half * 2, degrees + 180);
+  const POINT shape[] = {tip, left, tail, right};
+  UniqueGdiObject brush(CreateSolidBrush(kDialProgressColour));
+  SelectionGuard useBrush(dc, brush.get());
+  SelectionGuard usePen(dc, GetStockObject(NULL_PEN));
+  Polygon(dc, shape, 4);
+  const int r = static_cast<int>(std::lround(half * 1.6));
+  const int x = static_cast<int>(std::lround(ring.centreX));
+  const int y = static_cast<int>(std::lround(ring.centreY));
+  Ellipse(dc, x - r, y - r, x + r + 1, y + r + 1);
+}
+
+}  // namespace
+
+DialRing DialRingIn(const RECT& area) {
+  const double width = area.right - area.left;
+  const double height = area.bottom - area.top;
+  const double radius = std::max(4.0, std::min(width, height) * 0.42);
+  return {area.left + width / 2, area.top + height * 0.54, radius, std::max(2.0, radius * 0.1)};
+}
+
+void PaintDial(HDC dc, const RECT& area, const GaugeReading& reading) {
+  FillRect(dc, &area, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  if (!reading.present) return;
+  const DialRing ring = DialRingIn(area);
+  const double end = DialAngleDegrees(GaugeFraction(reading));
+  arc(dc, ring, kDialStartDegrees, DialAngleDegrees(1), kDialTrackColour);
+  arc(dc, ring, kDialStartDegrees, end, kDialProgressColour);
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, kTextColour);
+  ticks(dc, ring, reading);
+  pointer(dc, ring, end);
+  const LONG x = std::lround(ring.centreX);
+  centredText(dc, widen(reading.name), {x, std::lround(ring.centreY + ring.radius * 0.36)},
+              std::max(8, static_cast<int>(ring.radius * 0.14)), false);
+  centredText(dc, widen(reading.valueText), {x, std::lround(ring.centreY + ring.radius * 0.7)},
+              std::max(10, static_cast<int>(ring.radius * 0.3)), true);
+}
+
+void PaintDialBuffered(HDC dc, const RECT& area, const GaugeReading& reading) {
+  const int width = area.right - area.left;
+  const int height = area.bottom - area.top;
+  UniqueCreatedDc memory(CreateCompatibleDC(dc));
+  UniqueGdiObject bitmap(memory ? CreateCompatibleBitmap(dc, width, height) : nullptr);
+  if (!bitmap) {
+    PaintDial(dc, area, reading);
+    return;
+  }
+  SelectionGuard useBitmap(memory.get(), bitmap.get());
+  const RECT local{0, 0, width, height};
+  PaintDial(memory.get(), local, reading);
+  BitBlt(dc, area.left, area.top, width, height, memory.get(), 0, 0, SRCCOPY);
+}
+
+}  // namespace quorvela::win

@@ -1,0 +1,83 @@
+// The chart box without a web-view engine (no node.dll anywhere): it draws the dial itself.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+#include "app/win/chart/gdi_owners.h"
+#include "app/win/chart/native_dial.h"
+#include "tests/win/chart/chart_test_support.h"
+
+namespace qv::test {
+namespace {
+
+using quorvela::win::EChartsBox;
+
+// The box's client area drawn through WM_PRINTCLIENT into a top-down 32-bit DIB.
+class DialPicture {
+ public:
+  explicit DialPicture(HWND box) {
+    GetClientRect(box, &client_);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), client_.right, -client_.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    dc_.reset(CreateCompatibleDC(nullptr));
+    bitmap_.reset(CreateDIBSection(dc_.get(), &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&pixels_), nullptr, 0));
+    quorvela::win::SelectionGuard use(dc_.get(), bitmap_.get());
+    SendMessageW(box, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc_.get()), PRF_CLIENT);
+    GdiFlush();
+  }
+  // The colour on the middle of the ring at a share of the scale.
+  COLORREF ringAt(double fraction) const {
+    const auto ring = quorvela::win::DialRingIn(client_);
+    const double radians = quorvela::DialAngleDegrees(fraction) * std::numbers::pi / 180.0;
+    const auto x = std::lround(ring.centreX + ring.radius * std::cos(radians));
+    const auto y = std::lround(ring.centreY - ring.radius * std::sin(radians));
+    const std::uint32_t bgrx = pixels_[y * client_.right + x];
+    return RGB((bgrx >> 16) & 0xFF, (bgrx >> 8) & 0xFF, bgrx & 0xFF);
+  }
+
+ private:
+  RECT client_{};
+  quorvela::win::UniqueCreatedDc dc_;
+  quorvela::win::UniqueGdiObject bitmap_;
+  std::uint32_t* pixels_ = nullptr;
+};
+
+TEST(ChartBoxWithoutWebView, DialFollowsTheFeedAndNoScriptRuns) {
+  UniqueWindow host = makeHostWindow();
+  ASSERT_TRUE(host);
+  EChartsBox page;
+  ASSERT_TRUE(page.create(gaugePlacement(host.get())));
+  SetUpSpeedGaugeChart(page);
+  GaugeOwner handler;
+  handler.adopt(page);
+  EXPECT_FALSE(page.hasWebView());
+  EXPECT_EQ(GetModuleHandleW(L"node.dll"), nullptr);
+  EXPECT_FLOAT_EQ(page.zoomFactor(), 0.9f);
+
+  // The box reports itself ready at once, so the gauge option is built as with the page.
+  ASSERT_TRUE(pumpUntil([&] { return page.option.series().size() == 1; }));
+  HWND box = GetDlgItem(host.get(), 119);
+  ASSERT_NE(box, nullptr);
+
+  struct Case {
+    int count;
+    double share;
+    COLORREF colour;
+  };
+  const Case cases[] = {
+      {0, 0.2, quorvela::win::kDialTrackColour},     {37, 0.2, quorvela::win::kDialProgressColour},
+      {37, 0.9, quorvela::win::kDialTrackColour},    {50, 0.99, quorvela::win::kDialProgressColour},
+      {73, 0.99, quorvela::win::kDialProgressColour},  // above the scale: full, not beyond
+  };
+  for (const auto& c : cases) {
+    SetGaugeValue(handler.feed, c.count);  // with no engine entry to call
+    EXPECT_EQ(DialPicture(box).ringAt(c.share), c.colour) << c.count << " at " << c.share;
+  }
+  // Painting through the window itself works too.
+  UpdateWindow(box);
+  EXPECT_TRUE(pumpUntil([] { return true; }));
+}
+
+}  // namespace
+}  // namespace qv::test
