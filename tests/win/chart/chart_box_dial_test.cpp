@@ -44,20 +44,17 @@ class DialPicture {
 };
 
 TEST(ChartBoxWithoutWebView, DialFollowsTheFeedAndNoScriptRuns) {
-  UniqueWindow host = makeHostWindow();
-  ASSERT_TRUE(host);
-  EChartsBox page;
-  ASSERT_TRUE(page.create(gaugePlacement(host.get())));
-  SetUpSpeedGaugeChart(page);
-  GaugeOwner handler;
-  handler.adopt(page);
+  GaugeOnPage gauge;
+  ASSERT_TRUE(gauge.created);
+  EChartsBox& page = gauge.page;
+  GaugeOwner& handler = gauge.handler;
   EXPECT_FALSE(page.hasWebView());
   EXPECT_EQ(GetModuleHandleW(L"node.dll"), nullptr);
   EXPECT_FLOAT_EQ(page.zoomFactor(), 0.9f);
 
   // The box reports itself ready at once, so the gauge option is built as with the page.
   ASSERT_TRUE(pumpUntil([&] { return page.option.series().size() == 1; }));
-  HWND box = GetDlgItem(host.get(), 119);
+  HWND box = GetDlgItem(gauge.host.get(), 119);
   ASSERT_NE(box, nullptr);
 
   struct Case {

@@ -78,13 +78,10 @@ void keepForTheBrowserCheck(const std::vector<Call>& calls) {
 }
 
 TEST(ChartBoxWithWebView, PageProtocolFromCreationToTheGaugeFeed) {
-  UniqueWindow host = makeHostWindow();
-  ASSERT_TRUE(host);
-  EChartsBox page;
-  ASSERT_TRUE(page.create(gaugePlacement(host.get())));
-  SetUpSpeedGaugeChart(page);
-  GaugeOwner handler;
-  handler.adopt(page);
+  GaugeOnPage gauge;
+  ASSERT_TRUE(gauge.created);
+  EChartsBox& page = gauge.page;
+  GaugeOwner& handler = gauge.handler;
   const EngineRecord record;
   ASSERT_TRUE(record.bound()) << "node.dll is not the recording stand-in";
   EXPECT_TRUE(page.hasWebView());
@@ -137,7 +134,7 @@ TEST(ChartBoxWithWebView, PageProtocolFromCreationToTheGaugeFeed) {
 
   SetGaugeValue(handler.feed, 37);
   keepForTheBrowserCheck(record.calls());
-  host.reset();
+  gauge.host.reset();
   EXPECT_EQ(record.calls().back().name, "wkeDestroyWebWindow");
 }
 

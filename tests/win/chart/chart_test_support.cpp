@@ -42,4 +42,11 @@ quorvela::win::ControlPlacement gaugePlacement(HWND parent) {
   return placement;
 }
 
+GaugeOnPage::GaugeOnPage() {
+  created = host && page.create(gaugePlacement(host.get()));
+  if (!created) return;
+  quorvela::win::SetUpSpeedGaugeChart(page);
+  handler.adopt(page);
+}
+
 }  // namespace qv::test

@@ -41,4 +41,15 @@ class GaugeOwner : public quorvela::VolClass<GaugeOwner, quorvela::CVolObject>,
 // The chart box of the control centre: id 119 at (5, 16), 309 x 256 at 96 DPI.
 quorvela::win::ControlPlacement gaugePlacement(HWND parent);
 
+// The page's chart box in a window, set up as the layout does and adopted by a gauge
+// handler as the start hook does.
+struct GaugeOnPage {
+  GaugeOnPage();
+
+  UniqueWindow host = makeHostWindow();
+  quorvela::win::EChartsBox page;
+  GaugeOwner handler;
+  bool created = false;
+};
+
 }  // namespace qv::test
