@@ -6,7 +6,7 @@
 #include <string>
 
 #include "app/core/echarts_object.h"
-#include "app/win/chart/gdi_owners.h"
+#include "app/win/framework/unique_handles.h"
 #include "app/win/framework/wide_text.h"
 
 namespace quorvela::win {
@@ -22,13 +22,13 @@ POINT onCircle(const DialRing& ring, double radius, double degrees) {
           static_cast<LONG>(std::lround(ring.centreY - radius * std::sin(radians)))};
 }
 
-UniqueGdiObject solidPen(int width, COLORREF colour) {
+UniquePen solidPen(int width, COLORREF colour) {
   LOGBRUSH brush{BS_SOLID, colour, 0};
-  return UniqueGdiObject(ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_FLAT, std::max(width, 1), &brush, 0, nullptr));
+  return UniquePen(ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_FLAT, std::max(width, 1), &brush, 0, nullptr));
 }
 
-UniqueGdiObject dialFont(int height, bool bold) {
-  return UniqueGdiObject(CreateFontW(-std::max(height, 1), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+UniqueFont dialFont(int height, bool bold) {
+  return UniqueFont(CreateFontW(-std::max(height, 1), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
                                      DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY,
                                      DEFAULT_PITCH, L"黑体"));
 }
@@ -36,8 +36,8 @@ UniqueGdiObject dialFont(int height, bool bold) {
 // Counter-clockwise from the later angle to the earlier one is clockwise on the dial.
 void arc(HDC dc, const DialRing& ring, double fromDegrees, double toDegrees, COLORREF colour) {
   if (fromDegrees - toDegrees < 0.5) return;  // equal ends would draw a whole circle
-  UniqueGdiObject pen = solidPen(static_cast<int>(ring.width), colour);
-  SelectionGuard usePen(dc, pen.get());
+  const UniquePen pen = solidPen(static_cast<int>(ring.width), colour);
+  const ScopedSelect usePen(dc, pen.get());
   const POINT start = onCircle(ring, ring.radius, toDegrees);
   const POINT end = onCircle(ring, ring.radius, fromDegrees);
   const int r = static_cast<int>(std::lround(ring.radius));
@@ -47,15 +47,15 @@ void arc(HDC dc, const DialRing& ring, double fromDegrees, double toDegrees, COL
 }
 
 void centredText(HDC dc, const std::wstring& text, POINT centre, int height, bool bold) {
-  UniqueGdiObject font = dialFont(height, bold);
-  SelectionGuard useFont(dc, font.get());
+  const UniqueFont font = dialFont(height, bold);
+  const ScopedSelect useFont(dc, font.get());
   RECT box{centre.x - 200, centre.y - height, centre.x + 200, centre.y + height};
   DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 }
 
 void ticks(HDC dc, const DialRing& ring, const GaugeReading& reading) {
-  UniqueGdiObject pen = solidPen(std::max(1, static_cast<int>(ring.width / 8)), RGB(0x63, 0x67, 0x7A));
-  SelectionGuard usePen(dc, pen.get());
+  const UniquePen pen = solidPen(std::max(1, static_cast<int>(ring.width / 8)), RGB(0x63, 0x67, 0x7A));
+  const ScopedSelect usePen(dc, pen.get());
   const double inner = ring.radius - ring.width / 2 - ring.width * 0.3;
   const int labelHeight = std::max(8, static_cast<int>(ring.radius * 0.13));
   for (int i = 0; i <= kSplits; ++i) {
@@ -78,9 +78,9 @@ void pointer(HDC dc, const DialRing& ring, double degrees) {
   const POINT right = onCircle(ring, half, degrees - 90);
   const POINT tail = onCircle(ring, half * 2, degrees + 180);
   const POINT shape[] = {tip, left, tail, right};
-  UniqueGdiObject brush(CreateSolidBrush(kDialProgressColour));
-  SelectionGuard useBrush(dc, brush.get());
-  SelectionGuard usePen(dc, GetStockObject(NULL_PEN));
+  const UniqueBrush brush(CreateSolidBrush(kDialProgressColour));
+  const ScopedSelect useBrush(dc, brush.get());
+  const ScopedSelect usePen(dc, GetStockObject(NULL_PEN));
   Polygon(dc, shape, 4);
   const int r = static_cast<int>(std::lround(half * 1.6));
   const int x = static_cast<int>(std::lround(ring.centreX));
@@ -118,13 +118,13 @@ void PaintDial(HDC dc, const RECT& area, const GaugeReading& reading) {
 void PaintDialBuffered(HDC dc, const RECT& area, const GaugeReading& reading) {
   const int width = area.right - area.left;
   const int height = area.bottom - area.top;
-  UniqueCreatedDc memory(CreateCompatibleDC(dc));
-  UniqueGdiObject bitmap(memory ? CreateCompatibleBitmap(dc, width, height) : nullptr);
+  const UniqueCreatedDc memory(CreateCompatibleDC(dc));
+  const UniqueBitmap bitmap(memory ? CreateCompatibleBitmap(dc, width, height) : nullptr);
   if (!bitmap) {
     PaintDial(dc, area, reading);
     return;
   }
-  SelectionGuard useBitmap(memory.get(), bitmap.get());
+  const ScopedSelect useBitmap(memory.get(), bitmap.get());
   const RECT local{0, 0, width, height};
   PaintDial(memory.get(), local, reading);
   BitBlt(dc, area.left, area.top, width, height, memory.get(), 0, 0, SRCCOPY);

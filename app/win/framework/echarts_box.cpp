@@ -5,6 +5,8 @@
 #include "app/win/chart/chart_resources.h"
 #include "app/win/chart/chart_web_view.h"
 #include "app/win/chart/native_dial.h"
+#include "app/win/framework/control_window.h"
+#include "app/win/framework/unique_handles.h"
 #include "app/win/framework/wide_text.h"
 #include "app/win/framework/window_procedure.h"
 
@@ -19,17 +21,8 @@ struct EChartsBox::View {
 EChartsBox::EChartsBox() : view_(std::make_shared<View>()) {}
 
 bool EChartsBox::create(const ControlPlacement& placement) {
-  CreateWindowArgs args;
-  args.className = frameworkWindowClass({L"QuorvelaEChartsBox", nullptr});
-  args.style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
-  args.left = placement.left;
-  args.top = placement.top;
-  args.width = placement.width;
-  args.height = placement.height;
-  args.parent = placement.parent;
-  args.controlId = placement.controlId;
-  text = placement.text;
-  HWND window = createWindowFor(*this, args);
+  HWND window =
+      createControlWindow(*this, L"QuorvelaEChartsBox", WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0, placement);
   if (!window) return false;
   if (const WebViewEngine* engine = webViewEngine()) view_->webView = ChartWebView::open(*engine, window);
   if (view_->webView) {
@@ -84,16 +77,14 @@ bool EChartsBox::onMessage(WindowMessage& message) {
       message.result = 1;  // painted whole in WM_PAINT
       return true;
     case WM_PAINT: {
-      PAINTSTRUCT paint;
-      HDC dc = BeginPaint(window, &paint);
+      const PaintDc paint(window);
       RECT client{};
       GetClientRect(window, &client);
       if (view_->webView) {
-        FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        FillRect(paint.get(), &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
       } else {
-        PaintDialBuffered(dc, client, ReadGauge(option));
+        PaintDialBuffered(paint.get(), client, ReadGauge(option));
       }
-      EndPaint(window, &paint);
       return true;
     }
     case WM_PRINTCLIENT: {

@@ -18,12 +18,17 @@ template <class Object>
 struct GdiObjectTraits {
   static void close(Object object) { DeleteObject(object); }
 };
+struct CreatedDcTraits {
+  static void close(HDC dc) { DeleteDC(dc); }
+};
 
 using UniqueModule = UniqueHandleOf<HMODULE, ModuleTraits>;
 using UniqueKernelHandle = UniqueHandleOf<HANDLE, KernelHandleTraits>;
 using UniqueBrush = UniqueHandleOf<HBRUSH, GdiObjectTraits<HBRUSH>>;
 using UniqueFont = UniqueHandleOf<HFONT, GdiObjectTraits<HFONT>>;
 using UniquePen = UniqueHandleOf<HPEN, GdiObjectTraits<HPEN>>;
+using UniqueBitmap = UniqueHandleOf<HBITMAP, GdiObjectTraits<HBITMAP>>;
+using UniqueCreatedDc = UniqueHandleOf<HDC, CreatedDcTraits>;  // CreateCompatibleDC
 
 // Selects an object into a DC for a scope and puts the previous one back.
 class ScopedSelect {

@@ -2,6 +2,7 @@
 #include "app/core/control_centre_design.h"
 #include "app/core/run_log_line.h"
 #include "app/core/ui_scale.h"
+#include "app/win/chart/speed_gauge_chart.h"
 #include "app/win/framework/window_procedure.h"
 #include "app/win/pages/control_centre_page.h"
 
@@ -128,7 +129,8 @@ void ControlCentrePage::layout() {
   layout.label(SecondUnitLabel, kSecondUnitLabel, kGrey, false, true);
   layout.groupBox(SpeedGaugeGroup, kSpeedGaugeGroup, true);
   layout.timer(GaugeTimer, kGaugeTimer);
-  // SpeedGaugeChart (119) is created here, inside SpeedGaugeGroup, once the chart box exists.
+  SpeedGaugeChart.create(layout.place(kSpeedGaugeChart));
+  SetUpSpeedGaugeChart(SpeedGaugeChart);
   layout.groupBox(RunLogGroup, kRunLogGroup, false);
   layout.swatch(ErrorSwatch, kErrorSwatch, static_cast<std::int32_t>(RunLogType::kError));
   layout.label(ErrorSwatchLabel, kErrorSwatchLabel, kSystemColour, false, false);

@@ -28,12 +28,12 @@ ControlCentrePage::~ControlCentrePage() {
 }
 
 std::array<WindowObject*, ControlCentrePage::kControlCount> ControlCentrePage::controlsInIdOrder() {
-  return {&TopPanel,          &RunNowButton,     &TimedRunButton,    &TargetPreview,     &CaptureTargetButton,
-          &TestFindButton,    &TestSendButton,   &HourEdit,          &HourUnitLabel,     &MinuteEdit,
-          &MinuteUnitLabel,   &TimerCaptionLabel, &TimerHelpLabel,   &CountdownTimer,    &SecondEdit,
-          &SecondUnitLabel,   &SpeedGaugeGroup,  &GaugeTimer,        &RunLogGroup,       &ErrorSwatch,
-          &ErrorSwatchLabel,  &WarningSwatch,    &WarningSwatchLabel, &InfoSwatch,       &InfoSwatchLabel,
-          &RunLogBox};
+  return {&TopPanel,          &RunNowButton,      &TimedRunButton,     &TargetPreview,   &CaptureTargetButton,
+          &TestFindButton,    &TestSendButton,    &HourEdit,           &HourUnitLabel,   &MinuteEdit,
+          &MinuteUnitLabel,   &TimerCaptionLabel, &TimerHelpLabel,     &CountdownTimer,  &SecondEdit,
+          &SecondUnitLabel,   &SpeedGaugeGroup,   &GaugeTimer,         &SpeedGaugeChart, &RunLogGroup,
+          &ErrorSwatch,       &ErrorSwatchLabel,  &WarningSwatch,      &WarningSwatchLabel, &InfoSwatch,
+          &InfoSwatchLabel,   &RunLogBox};
 }
 
 std::array<const WindowObject*, ControlCentrePage::kControlCount> ControlCentrePage::controlsInIdOrder() const {

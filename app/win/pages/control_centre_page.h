@@ -5,6 +5,7 @@
 #include <array>
 
 #include "app/core/event_object_pointer.h"
+#include "app/win/framework/echarts_box.h"
 #include "app/win/framework/edit_box.h"
 #include "app/win/framework/group_box.h"
 #include "app/win/framework/label.h"
@@ -20,7 +21,7 @@ namespace quorvela::win {
 class ControlCentrePage : public VolClass<ControlCentrePage, Panel> {
  public:
   static constexpr const char* kClassName = "quorvela::win::ControlCentrePage";
-  static constexpr std::size_t kControlCount = 26;
+  static constexpr std::size_t kControlCount = 27;
 
   ControlCentrePage();
   ControlCentrePage(const ControlCentrePage& other) : ControlCentrePage() { *this = other; }
@@ -51,7 +52,7 @@ class ControlCentrePage : public VolClass<ControlCentrePage, Panel> {
   EditBox SecondEdit;
   GroupBox SpeedGaugeGroup;
   TimerControl GaugeTimer;
-  // SpeedGaugeChart (EChartsBox, id 119) joins here with the chart box.
+  EChartsBox SpeedGaugeChart;
   GroupBox RunLogGroup;
   RichEditBox RunLogBox;
   Label HourUnitLabel;

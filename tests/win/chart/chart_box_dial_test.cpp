@@ -4,8 +4,8 @@
 #include <cmath>
 #include <numbers>
 
-#include "app/win/chart/gdi_owners.h"
 #include "app/win/chart/native_dial.h"
+#include "app/win/framework/unique_handles.h"
 #include "tests/win/chart/chart_test_support.h"
 
 namespace qv::test {
@@ -22,7 +22,7 @@ class DialPicture {
     info.bmiHeader = {sizeof(BITMAPINFOHEADER), client_.right, -client_.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     dc_.reset(CreateCompatibleDC(nullptr));
     bitmap_.reset(CreateDIBSection(dc_.get(), &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&pixels_), nullptr, 0));
-    quorvela::win::SelectionGuard use(dc_.get(), bitmap_.get());
+    const quorvela::win::ScopedSelect use(dc_.get(), bitmap_.get());
     SendMessageW(box, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc_.get()), PRF_CLIENT);
     GdiFlush();
   }
@@ -39,7 +39,7 @@ class DialPicture {
  private:
   RECT client_{};
   quorvela::win::UniqueCreatedDc dc_;
-  quorvela::win::UniqueGdiObject bitmap_;
+  quorvela::win::UniqueBitmap bitmap_;
   std::uint32_t* pixels_ = nullptr;
 };
 
