@@ -13,6 +13,14 @@ namespace {
 
 using quorvela::win::EChartsBox;
 
+// The middle of the dial's ring at a share of the scale.
+POINT ringPoint(const RECT& client, double fraction) {
+  const auto ring = quorvela::win::DialRingIn(client);
+  const double radians = quorvela::DialAngleDegrees(fraction) * std::numbers::pi / 180.0;
+  return {std::lround(ring.centreX + ring.radius * std::cos(radians)),
+          std::lround(ring.centreY - ring.radius * std::sin(radians))};
+}
+
 // The box's client area drawn through WM_PRINTCLIENT into a top-down 32-bit DIB.
 class DialPicture {
  public:
@@ -26,13 +34,9 @@ class DialPicture {
     SendMessageW(box, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc_.get()), PRF_CLIENT);
     GdiFlush();
   }
-  // The colour on the middle of the ring at a share of the scale.
   COLORREF ringAt(double fraction) const {
-    const auto ring = quorvela::win::DialRingIn(client_);
-    const double radians = quorvela::DialAngleDegrees(fraction) * std::numbers::pi / 180.0;
-    const auto x = std::lround(ring.centreX + ring.radius * std::cos(radians));
-    const auto y = std::lround(ring.centreY - ring.radius * std::sin(radians));
-    const std::uint32_t bgrx = pixels_[y * client_.right + x];
+    const POINT at = ringPoint(client_, fraction);
+    const std::uint32_t bgrx = pixels_[at.y * client_.right + at.x];
     return RGB((bgrx >> 16) & 0xFF, (bgrx >> 8) & 0xFF, bgrx & 0xFF);
   }
 
@@ -54,7 +58,7 @@ TEST(ChartBoxWithoutWebView, DialFollowsTheFeedAndNoScriptRuns) {
 
   // The box reports itself ready at once, so the gauge option is built as with the page.
   ASSERT_TRUE(pumpUntil([&] { return page.option.series().size() == 1; }));
-  HWND box = GetDlgItem(gauge.host.get(), 119);
+  HWND box = GetDlgItem(gauge.host, 119);
   ASSERT_NE(box, nullptr);
 
   struct Case {
@@ -71,9 +75,17 @@ TEST(ChartBoxWithoutWebView, DialFollowsTheFeedAndNoScriptRuns) {
     SetGaugeValue(handler.feed, c.count);  // with no engine entry to call
     EXPECT_EQ(DialPicture(box).ringAt(c.share), c.colour) << c.count << " at " << c.share;
   }
-  // Painting through the window itself works too.
-  UpdateWindow(box);
-  EXPECT_TRUE(pumpUntil([] { return true; }));
+  // The window itself paints anew when the feed changes the value.
+  RECT client{};
+  GetClientRect(box, &client);
+  const POINT at = ringPoint(client, 0.2);
+  for (const auto& [count, colour] : {std::pair{0, quorvela::win::kDialTrackColour},
+                                      std::pair{37, quorvela::win::kDialProgressColour}}) {
+    SetGaugeValue(handler.feed, count);
+    UpdateWindow(box);
+    const quorvela::win::WindowDc painted(box);
+    EXPECT_EQ(GetPixel(painted.get(), at.x, at.y), colour) << count;
+  }
 }
 
 }  // namespace

@@ -134,7 +134,7 @@ TEST(ChartBoxWithWebView, PageProtocolFromCreationToTheGaugeFeed) {
 
   SetGaugeValue(handler.feed, 37);
   keepForTheBrowserCheck(record.calls());
-  gauge.host.reset();
+  DestroyWindow(gauge.host);
   EXPECT_EQ(record.calls().back().name, "wkeDestroyWebWindow");
 }
 

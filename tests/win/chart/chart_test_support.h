@@ -1,26 +1,13 @@
 #pragma once
-// What the chart box tests share: a top-level window to hold the box, a gauge handler that
-// adopts the box as SpeedGaugeHandler does, and message pumping with a deadline.
+// What the chart box tests share: the page's chart box on a host form, adopted by a gauge
+// handler as SpeedGaugeHandler does.
 #include <windows.h>
-
-#include <functional>
 
 #include "app/core/event_object_pointer.h"
 #include "app/win/chart/speed_gauge_chart.h"
-#include "common/win/unique_handle.h"
+#include "tests/win/framework/host_form.h"
 
 namespace qv::test {
-
-struct WindowTraits {
-  static void close(HWND window) { DestroyWindow(window); }
-};
-using UniqueWindow = qv::win::UniqueHandleOf<HWND, WindowTraits>;
-
-// A visible top-level window; the framework is told the test program's instance.
-UniqueWindow makeHostWindow();
-
-// Pumps this thread's messages until done() or about five seconds have passed.
-bool pumpUntil(const std::function<bool()>& done);
 
 class GaugeOwner : public quorvela::VolClass<GaugeOwner, quorvela::CVolObject>,
                    public quorvela::win::SpeedGaugeFeedOwner {
@@ -46,7 +33,8 @@ quorvela::win::ControlPlacement gaugePlacement(HWND parent);
 struct GaugeOnPage {
   GaugeOnPage();
 
-  UniqueWindow host = makeHostWindow();
+  HostForm form;
+  HWND host = createHost(form);
   quorvela::win::EChartsBox page;
   GaugeOwner handler;
   bool created = false;
