@@ -2,12 +2,15 @@
 // The image finder: the search engine behind ZT. Its image searches work on FixedPalette
 // indexes (see palette_image.h) and keep nothing in the object between calls.
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
 #include "library/core/byte_set.h"
 #include "library/core/row_chain_search.h"
+#include "library/core/window_captures.h"
+#include "library/core/window_region_capture.h"
 
 namespace pixfarrow {
 
@@ -34,9 +37,9 @@ class ImageFinder {
   std::int32_t strikeOut = 0;
   std::string fontFace;
 
-  // The operations in their fixed order. Those not declared here (3, 5 to 14, 16, 17,
-  // 19 to 28: window, colour, tolerant, text and point-pattern searches) belong in their
-  // places when they are built.
+  // The operations in their fixed order. Those not declared here (5 to 8, 11, 13, 14,
+  // 22 to 28: text and point-pattern searches) belong in their places when they are built.
+  // The searches in a window capture through `captures`.
 
   // 0: frees the two texts.
   void ReleaseFinder();
@@ -44,15 +47,48 @@ class ImageFinder {
   ImageFinder CloneFinder() const;
   // 2: {left, top, left + width, top + height}, the sums truncated toward zero.
   Rect MakeRect(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height) const;
+  // 3: centre of the first occurrence of small in a fresh capture of region (absent: all
+  // zeros), in screen coordinates, or in the window's client coordinates with printWindow
+  // (see CaptureRegion, which also writes a clamped width and height back); (-1, -1) when
+  // there is none, the capture fails or small cannot be loaded.
+  Point FindImageInWindow(WindowCaptures& captures, WindowId window, const ByteSet& small,
+                          SearchRegion* region = nullptr, bool printWindow = false) const;
   // 4: centre of the first occurrence of small in big (both BMP file bytes), or (-1, -1)
   // when there is none or either image cannot be loaded.
   Point FindImage(const ByteSet& big, const ByteSet& small) const;
+  // 9: colour 0x00BBGGRR of one pixel of a window's client area (printWindow: from the
+  // window's own image; else from the screen) or, for window 0, of the screen; -1
+  // (0xFFFFFFFF) when it cannot be captured.
+  std::int32_t GetWindowPixelColor(WindowCaptures& captures, WindowId window, std::int32_t x, std::int32_t y,
+                                   bool printWindow = false) const;
+  // 10: the first pixel of a colour (within tolerance of its palette index) in a fresh
+  // capture, captured as FindImageInWindow captures, in the capture's own coordinates; the
+  // lowest row first, leftmost within it; padding included (x may reach the width).
+  Point FindColorInWindow(WindowCaptures& captures, WindowId window, std::int32_t colour,
+                          SearchRegion* region = nullptr, std::int32_t tolerance = 0, bool printWindow = false) const;
+  // 12: the next pixel of a colour in the kept image (ColorSearchCache), one per call, in
+  // buffer order; (-1, -1) after the last, and the call after that starts again. A colour
+  // given restarts at the first pixel; an image given replaces the kept one and goes on
+  // after the old position.
+  Point FindColorInImage(const ByteSet& image = {}, std::optional<std::int32_t> colour = std::nullopt,
+                         std::int32_t tolerance = 0) const;
   // 15: appends the centre of every occurrence to points and returns its new size. An
   // empty image means the one kept from an earlier call (AltSearchCache); 0 when an image
   // cannot be loaded or none is kept.
   std::int32_t FindImageAlt(std::vector<Point>& points, const ByteSet& big = {}, const ByteSet& small = {}) const;
+  // 16, 17: the FixedPalette index that a colour 0x00BBGGRR converts to, as a number and
+  // as a one-byte buffer.
+  std::int32_t ColorToPaletteIndex(std::int32_t colour) const;
+  ByteSet ColorToPaletteByte(std::int32_t colour) const;
   // 18: PaletteBytes of an image; empty when it cannot be loaded.
   ByteSet ImageToPaletteBytes(const ByteSet& image) const;
+  // 19 to 21: tolerant byte matching (tolerant_match.h).
+  std::int32_t FindByteNear(const ByteSet& bytes, std::int32_t target, std::int32_t tolerance,
+                            std::int32_t start = 0) const;
+  std::int32_t FindBytesNear(const ByteSet& haystack, const ByteSet& pattern, std::int32_t start = 0,
+                             std::int32_t wildcard = 0, std::int32_t tolerance = 0) const;
+  std::int32_t BytesNear(const ByteSet& data, const ByteSet& pattern, std::int32_t wildcard,
+                         std::int32_t tolerance) const;
 };
 
 }  // namespace pixfarrow
