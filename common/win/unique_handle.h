@@ -22,6 +22,8 @@ class UniqueHandleOf {
 
   Handle get() const { return handle_; }
   explicit operator bool() const { return handle_ != Handle{}; }
+  // Gives the handle up without closing it (ownership passed elsewhere).
+  [[nodiscard]] Handle release() { return std::exchange(handle_, Handle{}); }
   void reset(Handle handle = Handle{}) {
     if (handle_ != Handle{}) Traits::close(handle_);
     handle_ = handle;

@@ -6,18 +6,10 @@
 #include <optional>
 
 #include "library/core/palette_image.h"
+#include "library/core/search_region.h"
 #include "library/core/window_captures.h"
 
 namespace pixfarrow {
-
-// left, top, width and height (not right and bottom).
-struct SearchRegion {
-  std::int32_t left = 0;
-  std::int32_t top = 0;
-  std::int32_t width = 0;
-  std::int32_t height = 0;
-  friend bool operator==(const SearchRegion&, const SearchRegion&) = default;
-};
 
 struct RegionCapture {
   std::optional<PaletteImage> image;  // nothing when the capture failed

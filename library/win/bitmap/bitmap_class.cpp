@@ -153,8 +153,9 @@ ByteSet 新位图操作类::PixelBytes() {
   return image_.PixelBytes();
 }
 
-bool 新位图操作类::MakeDibFromPackedDib(bool fromPackedDib) {
-  auto fresh = MakeSelectedDib(screenDC_.get(), image_.PackedDib(), static_cast<std::size_t>(image_.PixelBytesSize()));
+bool 新位图操作类::MakeDibFromPackedDib(bool fromPackedDib, HDC reference) {
+  auto fresh = MakeSelectedDib(reference ? reference : screenDC_.get(), image_.PackedDib(),
+                               static_cast<std::size_t>(image_.PixelBytesSize()));
   if (!fresh) {
     image_.Reset();
     return false;

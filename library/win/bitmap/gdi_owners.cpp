@@ -7,10 +7,17 @@ namespace pixfarrow::win {
 void ReleaseScreenDc(HDC dc) { Declared<api::ReleaseDC>()(nullptr, dc); }
 void DeleteMemoryDc(HDC dc) { Declared<api::DeleteDC>()(dc); }
 void DeleteBitmap(HBITMAP bitmap) { Declared<api::DeleteObject>()(bitmap); }
+void DeleteBrush(HBRUSH brush) { Declared<api::DeleteObject>()(brush); }
 
 ScreenDc TakeScreenDc() { return ScreenDc(Declared<api::GetDC>()(nullptr)); }
 
 MemoryDc MakeMemoryDc(HDC reference) { return MemoryDc(Declared<api::CreateCompatibleDC>()(reference)); }
+
+WindowDc::WindowDc(HWND window) : window_(window), dc_(Declared<api::GetDC>()(window)) {}
+
+WindowDc::~WindowDc() {
+  if (dc_) Declared<api::ReleaseDC>()(window_, dc_);
+}
 
 Selection::Selection(HDC dc, HGDIOBJ object) : dc_(dc) {
   HGDIOBJ displaced = dc && object ? Declared<api::SelectObject>()(dc, object) : nullptr;

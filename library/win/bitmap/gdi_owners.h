@@ -21,15 +21,31 @@ using UniqueGdi = qv::win::UniqueHandleOf<Handle, FreeWith<Handle, Free>>;
 void ReleaseScreenDc(HDC dc);
 void DeleteMemoryDc(HDC dc);
 void DeleteBitmap(HBITMAP bitmap);
+void DeleteBrush(HBRUSH brush);
 
 using ScreenDc = UniqueGdi<HDC, ReleaseScreenDc>;
 using MemoryDc = UniqueGdi<HDC, DeleteMemoryDc>;
 using GdiBitmap = UniqueGdi<HBITMAP, DeleteBitmap>;
+using GdiBrush = UniqueGdi<HBRUSH, DeleteBrush>;
 
 // GetDC(NULL); empty when it fails.
 ScreenDc TakeScreenDc();
 // CreateCompatibleDC(reference); empty when it fails.
 MemoryDc MakeMemoryDc(HDC reference);
+
+// GetDC(window) (null: the screen), given back with ReleaseDC(window, dc).
+class WindowDc {
+ public:
+  explicit WindowDc(HWND window);
+  ~WindowDc();
+  WindowDc(const WindowDc&) = delete;
+  WindowDc& operator=(const WindowDc&) = delete;
+  HDC get() const { return dc_; }
+
+ private:
+  HWND window_;
+  HDC dc_;
+};
 
 // Selects an object into a DC and selects the displaced one back when it ends.
 class Selection {
