@@ -1,23 +1,14 @@
 #include "library/core/byte_range_scan.h"
 
-#include <bit>
-#include <cstring>
+#include "library/core/byte_words.h"
 
 namespace pixfarrow {
 namespace {
 
-using Word = std::size_t;
-static_assert(std::endian::native == std::endian::little, "the word scan assumes little-endian");
-
-constexpr Word kOnes = static_cast<Word>(-1) / 0xFF;  // 0x0101...
-constexpr Word kHighs = kOnes * 0x80;                  // 0x8080...
+using namespace words;
 
 // Each byte of x minus the same byte of y, modulo 256, with no borrow between bytes.
 inline Word SubtractBytes(Word x, Word y) { return ((x | kHighs) - (y & ~kHighs)) ^ ((x ^ ~y) & kHighs); }
-
-// Flags the bytes of v below n (n <= 128). Only the lowest flag is exact (a borrow runs
-// upward from a true flag), which is all a first-hit scan needs.
-inline Word BytesBelow(Word v, Word n) { return (v - kOnes * n) & ~v & kHighs; }
 
 }  // namespace
 
@@ -30,10 +21,8 @@ std::size_t FindByteInRange(const std::uint8_t* data, std::size_t size, std::siz
   if (span <= 128) {
     const Word lows = kOnes * low;
     while (i + sizeof(Word) <= size) {
-      Word w;
-      std::memcpy(&w, data + i, sizeof w);
-      const Word hits = BytesBelow(SubtractBytes(w, lows), span);
-      if (hits != 0) return i + static_cast<std::size_t>(std::countr_zero(hits)) / 8;
+      const Word hits = BytesBelow(SubtractBytes(Load(data + i), lows), span);
+      if (hits != 0) return i + FirstFlagged(hits);
       i += sizeof(Word);
     }
   }

@@ -1,20 +1,15 @@
 #include "library/core/byte_scan.h"
 
-#include <bit>
 #include <cstring>
+
+#include "library/core/byte_words.h"
 
 namespace pixfarrow {
 namespace {
 
-using Word = std::size_t;
-static_assert(std::endian::native == std::endian::little, "the word scan assumes little-endian");
+using namespace words;
 
-constexpr Word kOnes = static_cast<Word>(-1) / 0xFF;  // 0x0101...
-constexpr Word kHighs = kOnes * 0x80;                  // 0x8080...
-constexpr std::size_t kSampleStep = 61;                // odd, so row strides do not alias
-
-// Non-zero exactly when some byte of v is zero; the lowest flagged byte is the first zero.
-inline Word ZeroBytes(Word v) { return (v - kOnes) & ~v & kHighs; }
+constexpr std::size_t kSampleStep = 61;  // odd, so row strides do not alias
 
 }  // namespace
 
@@ -23,10 +18,9 @@ std::size_t FindByte(const std::uint8_t* data, std::size_t size, std::size_t fro
   if (i >= size) return kNoMatch;
   const Word pattern = kOnes * value;
   while (i + sizeof(Word) <= size) {
-    Word w;
-    std::memcpy(&w, data + i, sizeof w);
-    const Word hits = ZeroBytes(w ^ pattern);
-    if (hits != 0) return i + static_cast<std::size_t>(std::countr_zero(hits)) / 8;
+    // A zero byte of w ^ pattern is an equal byte.
+    const Word hits = BytesBelow(Load(data + i) ^ pattern, 1);
+    if (hits != 0) return i + FirstFlagged(hits);
     i += sizeof(Word);
   }
   for (; i < size; ++i) {
