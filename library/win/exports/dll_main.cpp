@@ -1,8 +1,10 @@
 // Start-up and unload of Pixfarrow.dll.
 #include <windows.h>
 
+#include "library/core/process_events.h"
 #include "library/win/capture/capture_templates.h"
 #include "library/win/frame/library_lifetime.h"
+#include "library/win/frame/message_pump.h"
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
   switch (reason) {
@@ -10,6 +12,7 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved
       DisableThreadLibraryCalls(instance);
       pixfarrow::win::LibraryStartup(instance);
       pixfarrow::capture::BuildCaptureTemplates();
+      pixfarrow::SetProcessEventsHandler(&pixfarrow::win::DispatchPendingMessages);
       break;
     case DLL_PROCESS_DETACH:
       // reserved is non-null when the process is ending rather than unloading us.

@@ -1,0 +1,80 @@
+#include "tests/win/text/text_window.h"
+
+namespace qv::test {
+
+TextWindow::TextWindow(int left, int top, int width, int height, const pixfarrow::TextMask& drawing, int textX,
+                       int textY)
+    : drawing_(drawing), textX_(textX), textY_(textY) {
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = Procedure;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.lpszClassName = L"QvTextWindow";
+  wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+  RegisterClassW(&wc);
+  RECT frame{0, 0, width, height};
+  const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE;
+  AdjustWindowRect(&frame, style, FALSE);
+  window_ = CreateWindowExW(WS_EX_TOPMOST, wc.lpszClassName, L"text", style, left, top, frame.right - frame.left,
+                            frame.bottom - frame.top, nullptr, nullptr, wc.hInstance, this);
+  UpdateWindow(window_);
+  PumpMessagesFor(300);
+}
+
+TextWindow::~TextWindow() {
+  if (window_) DestroyWindow(window_);
+}
+
+POINT TextWindow::ClientOrigin() const {
+  POINT origin{0, 0};
+  ClientToScreen(window_, &origin);
+  return origin;
+}
+
+void TextWindow::Paint(HDC dc) const {
+  RECT client;
+  GetClientRect(window_, &client);
+  HBRUSH white = CreateSolidBrush(RGB(255, 255, 255));
+  FillRect(dc, &client, white);
+  DeleteObject(white);
+  for (int y = 0; y < drawing_.height; ++y) {
+    for (int x = 0; x < drawing_.width; ++x) {
+      if (drawing_.IsText(x, y)) SetPixelV(dc, textX_ + x, textY_ + y, RGB(255, 0, 0));
+    }
+  }
+}
+
+LRESULT CALLBACK TextWindow::Procedure(HWND window, UINT message, WPARAM wp, LPARAM lp) {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<TextWindow*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
+    self->window_ = window;
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  const auto* self = reinterpret_cast<const TextWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  switch (message) {
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      HDC dc = BeginPaint(window, &ps);
+      if (self) self->Paint(dc);
+      EndPaint(window, &ps);
+      return 0;
+    }
+    case WM_PRINTCLIENT:
+      if (self) self->Paint(reinterpret_cast<HDC>(wp));
+      return 0;
+    default:
+      return DefWindowProcW(window, message, wp, lp);
+  }
+}
+
+void PumpMessagesFor(DWORD milliseconds) {
+  const DWORD end = GetTickCount() + milliseconds;
+  while (static_cast<LONG>(end - GetTickCount()) > 0) {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+    Sleep(5);
+  }
+}
+
+}  // namespace qv::test
