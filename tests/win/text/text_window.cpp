@@ -1,5 +1,7 @@
 #include "tests/win/text/text_window.h"
 
+#include "tests/win/bitmap/painted_window.h"
+
 namespace qv::test {
 
 TextWindow::TextWindow(int left, int top, int width, int height, const pixfarrow::TextMask& drawing, int textX,
@@ -17,7 +19,7 @@ TextWindow::TextWindow(int left, int top, int width, int height, const pixfarrow
   window_ = CreateWindowExW(WS_EX_TOPMOST, wc.lpszClassName, L"text", style, left, top, frame.right - frame.left,
                             frame.bottom - frame.top, nullptr, nullptr, wc.hInstance, this);
   UpdateWindow(window_);
-  PumpMessagesFor(300);
+  PumpFor(300);
 }
 
 TextWindow::~TextWindow() {
@@ -65,15 +67,6 @@ LRESULT CALLBACK TextWindow::Procedure(HWND window, UINT message, WPARAM wp, LPA
       return 0;
     default:
       return DefWindowProcW(window, message, wp, lp);
-  }
-}
-
-void PumpMessagesFor(DWORD milliseconds) {
-  const DWORD end = GetTickCount() + milliseconds;
-  while (static_cast<LONG>(end - GetTickCount()) > 0) {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-    Sleep(5);
   }
 }
 

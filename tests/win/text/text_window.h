@@ -30,7 +30,4 @@ class TextWindow {
   HWND window_ = nullptr;
 };
 
-// Dispatches this thread's messages for a while, so the X server shows what was drawn.
-void PumpMessagesFor(DWORD milliseconds);
-
 }  // namespace qv::test
