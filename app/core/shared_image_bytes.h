@@ -28,6 +28,8 @@ class SharedImageBytes {
     return bytes_;
   }
   void replace(ByteBuffer bytes) { swapIn(std::make_shared<const ByteBuffer>(std::move(bytes))); }
+  // Stores a buffer the caller keeps using.
+  void replaceShared(Snapshot bytes) { swapIn(std::move(bytes)); }
   void clear() { replace(ByteBuffer{}); }
   std::int32_t size() const { return static_cast<std::int32_t>(snapshot()->size()); }
 

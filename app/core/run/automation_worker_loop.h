@@ -1,0 +1,13 @@
+#pragma once
+// The automation worker's rounds: capture, search, and on the first hit the send burst.
+#include "app/core/run/run_ports.h"
+#include "app/core/run/worker_slot.h"
+#include "app/core/run_state.h"
+
+namespace quorvela {
+
+// Runs rounds back to back while state.running is 1, then leaves the slot; returns when
+// the worker may end. The caller holds the slot on entry.
+void RunAutomationWorker(RunState& state, WorkerSlot& slot, WorkerCalls& calls);
+
+}  // namespace quorvela

@@ -1,0 +1,37 @@
+#pragma once
+// What the run road asks of the rest of the program. The worker's calls run on the worker
+// thread; the run-now calls on the GUI thread.
+#include <cstdint>
+#include <string_view>
+
+#include "app/core/byte_buffer.h"
+
+namespace quorvela {
+
+class WorkerCalls {
+ public:
+  virtual ~WorkerCalls() = default;
+  // The window as BMP file bytes (the whole screen for 0); empty when it cannot be had.
+  virtual ByteBuffer capture(std::uint32_t window) = 0;
+  // Non-zero when target occurs in shot.
+  virtual std::int32_t findImage(const ByteBuffer& shot, const ByteBuffer& target) = 0;
+  // The send burst; returns when it is over.
+  virtual void pressSendKey(std::uint32_t window) = 0;
+};
+
+class RunNowPort {
+ public:
+  virtual ~RunNowPort() = default;
+  // A new search for WeChat's window; 0 when there is none.
+  virtual std::uint32_t searchWeChatWindow() = 0;
+  // Starts a worker thread; false when it cannot be created.
+  virtual bool startWorker() = 0;
+  virtual void appendRunLog(int type, std::string_view text) = 0;
+  virtual void setRunButtonImage(int image) = 0;
+  virtual void setRunButtonText(std::string_view text) = 0;
+  // 0 stops the gauge timer.
+  virtual void setGaugeInterval(int milliseconds) = 0;
+  virtual void setGaugeValue(std::int32_t value) = 0;
+};
+
+}  // namespace quorvela
