@@ -1,0 +1,30 @@
+#include "tests/win/run/bound_library.h"
+
+#include <string>
+
+#include "app/core/external_function_rows.h"
+#include "app/win/framework/external_function_binder.h"
+
+namespace qv::test {
+
+bool BindPixfarrow(const PixfarrowDll& dll) {
+  if (!dll.module()) return false;
+  auto& table = quorvela::win::externalFunctionTable();
+  for (std::size_t row = 0; row < quorvela::kExternalFunctionRows.size(); ++row) {
+    const std::string name(quorvela::kExternalFunctionRows[row].exportName);
+    table.address[row] = GetProcAddress(dll.module(), name.c_str());
+    if (!table.address[row]) return false;
+  }
+  return true;
+}
+
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+  const ULONGLONG until = GetTickCount64() + timeoutMs;
+  while (!condition()) {
+    if (GetTickCount64() > until) return false;
+    Sleep(2);
+  }
+  return true;
+}
+
+}  // namespace qv::test
