@@ -12,7 +12,8 @@ class WorkerCalls {
  public:
   virtual ~WorkerCalls() = default;
   // The window as BMP file bytes (the whole screen for 0); empty when it cannot be had.
-  virtual ByteBuffer capture(std::uint32_t window) = 0;
+  // `storage` is an earlier capture that nobody reads any more, to be written over.
+  virtual ByteBuffer capture(std::uint32_t window, ByteBuffer storage) = 0;
   // Non-zero when target occurs in shot.
   virtual std::int32_t findImage(const ByteBuffer& shot, const ByteBuffer& target) = 0;
   // The send burst; returns when it is over.

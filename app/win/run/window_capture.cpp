@@ -1,13 +1,9 @@
 #include "app/win/run/window_capture.h"
 
-#include <windows.h>
-
-#include <cstring>
 #include <optional>
 #include <vector>
 
 #include "app/core/run/capture_layout.h"
-#include "app/win/framework/gdi_scopes.h"
 
 namespace quorvela::win {
 
@@ -33,23 +29,6 @@ int stretchModeForDisplay() {
   mode.dmSize = sizeof mode;
   if (EnumDisplaySettingsW(nullptr, ENUM_CURRENT_SETTINGS, &mode) && mode.dmBitsPerPel > 16) return HALFTONE;
   return COLORONCOLOR;
-}
-
-// The source copied 1:1 into a bitmap compatible with it; the source DC is given back.
-UniqueBitmap copyOf(Source source) {
-  if (!source.dc.get() || source.width < 1 || source.height < 1) return {};
-  UniqueCreatedDc memory(CreateCompatibleDC(source.dc.get()));
-  UniqueBitmap bitmap(CreateCompatibleBitmap(source.dc.get(), source.width, source.height));
-  if (!memory || !bitmap) return {};
-  {
-    const ScopedSelection selected(memory.get(), bitmap.get());
-    SetStretchBltMode(memory.get(), stretchModeForDisplay());
-    if (!StretchBlt(memory.get(), 0, 0, source.width, source.height, source.dc.get(), 0, 0, source.width,
-                    source.height, SRCCOPY)) {
-      return {};
-    }
-  }
-  return bitmap;
 }
 
 // On a palette display the read goes through the system palette's first 255 entries.
@@ -79,9 +58,40 @@ class ReadPalette {
   HPALETTE previous_ = nullptr;
 };
 
-ByteBuffer bmpBytesOf(HBITMAP bitmap) {
-  BITMAP described{};
-  if (!GetObjectW(bitmap, sizeof described, &described)) return {};
+}  // namespace
+
+bool WindowCapturer::prepare(HDC source, int width, int height) {
+  const int bitsPerPixel = GetDeviceCaps(source, BITSPIXEL);
+  if (memory_ && bitmap_ && width == width_ && height == height_ && bitsPerPixel == bitsPerPixel_) return true;
+  bitmap_.reset();
+  memory_.reset(CreateCompatibleDC(source));
+  bitmap_.reset(CreateCompatibleBitmap(source, width, height));
+  if (!memory_ || !bitmap_) {
+    memory_.reset();
+    bitmap_.reset();
+    return false;
+  }
+  width_ = width;
+  height_ = height;
+  bitsPerPixel_ = bitsPerPixel;
+  return true;
+}
+
+ByteBuffer WindowCapturer::capture(std::uint32_t window, ByteBuffer storage) {
+  std::optional<Source> source = sourceOf(reinterpret_cast<HWND>(static_cast<std::uintptr_t>(window)));
+  if (!source || !source->dc.get() || source->width < 1 || source->height < 1) return {};
+  if (!prepare(source->dc.get(), source->width, source->height)) return {};
+  {
+    const ScopedSelection selected(memory_.get(), bitmap_.get());
+    SetStretchBltMode(memory_.get(), stretchModeForDisplay());
+    if (!StretchBlt(memory_.get(), 0, 0, width_, height_, source->dc.get(), 0, 0, width_, height_, SRCCOPY)) return {};
+  }
+  source->dc.reset();
+  // GetDIBits reads a bitmap that no DC holds.
+  return pixelsOf(std::move(storage));
+}
+
+ByteBuffer WindowCapturer::pixelsOf(ByteBuffer storage) const {
   const ObtainedDc screen = ObtainedDc::OfClientArea(nullptr);
   if (!screen.get()) return {};
   const ReadPalette palette(screen.get());
@@ -89,23 +99,22 @@ ByteBuffer bmpBytesOf(HBITMAP bitmap) {
   BITMAPINFO info{};
   BITMAPINFOHEADER& head = info.bmiHeader;
   head.biSize = sizeof head;
-  head.biWidth = described.bmWidth;
-  head.biHeight = described.bmHeight;
+  head.biWidth = width_;
+  head.biHeight = height_;
   head.biPlanes = 1;
   head.biBitCount = 24;
   head.biCompression = BI_RGB;
-  if (!GetDIBits(screen.get(), bitmap, 0, static_cast<UINT>(described.bmHeight), nullptr, &info, DIB_RGB_COLORS)) {
-    return {};
-  }
+  if (!GetDIBits(screen.get(), bitmap_.get(), 0, static_cast<UINT>(height_), nullptr, &info, DIB_RGB_COLORS)) return {};
   CaptureHeader header;
-  header.width = described.bmWidth;
-  header.height = described.bmHeight;
-  header.imageSize = CaptureImageSize(described.bmWidth, described.bmHeight, head.biSizeImage);
+  header.width = width_;
+  header.height = height_;
+  header.imageSize = CaptureImageSize(width_, height_, head.biSizeImage);
   if (header.imageSize == 0) return {};
-  ByteBuffer bytes = NewCaptureBuffer(header);
   head.biSizeImage = header.imageSize;
-  if (GetDIBits(screen.get(), bitmap, 0, static_cast<UINT>(described.bmHeight), bytes.data() + kCapturePixelOffset,
-                &info, DIB_RGB_COLORS) != described.bmHeight) {
+  ByteBuffer bytes = std::move(storage);
+  bytes.resize(kCapturePixelOffset + header.imageSize);
+  if (GetDIBits(screen.get(), bitmap_.get(), 0, static_cast<UINT>(height_), bytes.data() + kCapturePixelOffset, &info,
+                DIB_RGB_COLORS) != height_) {
     return {};
   }
   header.xPelsPerMeter = head.biXPelsPerMeter;
@@ -116,14 +125,9 @@ ByteBuffer bmpBytesOf(HBITMAP bitmap) {
   return bytes;
 }
 
-}  // namespace
-
 ByteBuffer CaptureWindowBmp(std::uint32_t window) {
-  std::optional<Source> source = sourceOf(reinterpret_cast<HWND>(static_cast<std::uintptr_t>(window)));
-  if (!source) return {};
-  const UniqueBitmap bitmap = copyOf(std::move(*source));
-  if (!bitmap) return {};
-  return bmpBytesOf(bitmap.get());
+  WindowCapturer capturer;
+  return capturer.capture(window);
 }
 
 }  // namespace quorvela::win

@@ -100,6 +100,33 @@ TEST(AutomationWorker, StoresEachRoundsOwnCapture) {
   EXPECT_EQ(run.state.screenshot.size(), 102);
 }
 
+TEST(AutomationWorker, ReusesAnOlderCaptureOnlyWhenNobodyReadsIt) {
+  struct Case {
+    const char* what;
+    bool readerKeepsRoundTwo;
+    std::vector<std::size_t> storageSizes;
+  };
+  const Case cases[] = {
+      {"no reader", false, {0, 0, 101, 102, 103}},
+      {"a test find keeps round 2's capture", true, {0, 0, 101, 0, 103}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    WorkerRun run;
+    SharedImageBytes::Snapshot kept;
+    run.calls.shotOf = [](int round) { return ByteBuffer(static_cast<std::size_t>(100 + round), 3); };
+    run.calls.duringCapture = [&](int round) {
+      if (round == 3 && c.readerKeepsRoundTwo) kept = run.state.screenshot.snapshot();
+      if (round == 5) run.state.running = 0;
+    };
+    run.work();
+    EXPECT_EQ(run.calls.storageSizes, c.storageSizes);
+    if (kept) {
+      EXPECT_EQ(*kept, ByteBuffer(102, 3));
+    }
+  }
+}
+
 TEST(AutomationWorker, StartDuringTheBurstIsCarriedOnByThisWorker) {
   WorkerRun run;
   test::FakeRunNowPort port;

@@ -20,7 +20,7 @@ class CountingCalls : public WorkerCalls {
   std::atomic<int> inRound{0};
   std::atomic<int> mostAtOnce{0};
 
-  ByteBuffer capture(std::uint32_t) override {
+  ByteBuffer capture(std::uint32_t, ByteBuffer) override {
     const int now = ++inRound;
     int most = mostAtOnce.load();
     while (now > most && !mostAtOnce.compare_exchange_weak(most, now)) {

@@ -27,13 +27,15 @@ class FakeWorkerCalls : public WorkerCalls {
   std::function<void()> duringPress = [] {};
 
   std::vector<std::uint32_t> capturedWindows;
+  std::vector<std::size_t> storageSizes;  // of the earlier capture handed back
   std::vector<std::size_t> searchedShotSizes;
   std::vector<Press> presses;
   std::atomic<int> rounds{0};
 
-  ByteBuffer capture(std::uint32_t window) override {
+  ByteBuffer capture(std::uint32_t window, ByteBuffer storage) override {
     const int round = ++rounds;
     capturedWindows.push_back(window);
+    storageSizes.push_back(storage.size());
     duringCapture(round);
     return shotOf(round);
   }
