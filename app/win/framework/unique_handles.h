@@ -29,6 +29,7 @@ using UniqueFont = UniqueHandleOf<HFONT, GdiObjectTraits<HFONT>>;
 using UniquePen = UniqueHandleOf<HPEN, GdiObjectTraits<HPEN>>;
 using UniqueBitmap = UniqueHandleOf<HBITMAP, GdiObjectTraits<HBITMAP>>;
 using UniqueCreatedDc = UniqueHandleOf<HDC, CreatedDcTraits>;  // CreateCompatibleDC
+using UniquePalette = UniqueHandleOf<HPALETTE, GdiObjectTraits<HPALETTE>>;
 
 // Selects an object into a DC for a scope and puts the previous one back.
 class ScopedSelect {
@@ -57,6 +58,22 @@ class PaintDc {
  private:
   HWND window_;
   PAINTSTRUCT paint_{};
+  HDC dc_;
+};
+
+// The DC of a whole window, frame included, from GetWindowDC, given back with ReleaseDC.
+class WholeWindowDc {
+ public:
+  explicit WholeWindowDc(HWND window) : window_(window), dc_(GetWindowDC(window)) {}
+  ~WholeWindowDc() {
+    if (dc_) ReleaseDC(window_, dc_);
+  }
+  WholeWindowDc(const WholeWindowDc&) = delete;
+  WholeWindowDc& operator=(const WholeWindowDc&) = delete;
+  HDC get() const { return dc_; }
+
+ private:
+  HWND window_;
   HDC dc_;
 };
 

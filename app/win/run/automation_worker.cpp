@@ -1,7 +1,7 @@
 #include "app/win/run/automation_worker.h"
 
 #include "app/core/run/automation_worker_loop.h"
-#include "app/win/framework/gdi_scopes.h"
+#include "app/win/framework/unique_handles.h"
 #include "app/win/run/find_image_in_shot.h"
 #include "app/win/run/press_send_key.h"
 #include "app/win/run/window_capture.h"

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "app/win/framework/gdi_scopes.h"
+#include "app/win/framework/unique_handles.h"
 #include "app/win/framework/win_app.h"
 #include "app/win/run/library_calls.h"
 

@@ -1,6 +1,5 @@
 #include "app/win/run/window_capture.h"
 
-#include <optional>
 #include <vector>
 
 #include "app/core/run/capture_layout.h"
@@ -8,21 +7,6 @@
 namespace quorvela::win {
 
 namespace {
-
-struct Source {
-  ObtainedDc dc;
-  int width;
-  int height;
-};
-
-std::optional<Source> sourceOf(HWND window) {
-  if (!window) {
-    return Source{ObtainedDc::OfClientArea(nullptr), GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-  }
-  RECT frame{};
-  if (!GetWindowRect(window, &frame)) return std::nullopt;
-  return Source{ObtainedDc::OfWholeWindow(window), frame.right - frame.left, frame.bottom - frame.top};
-}
 
 int stretchModeForDisplay() {
   DEVMODEW mode{};
@@ -78,21 +62,31 @@ bool WindowCapturer::prepare(HDC source, int width, int height) {
 }
 
 ByteBuffer WindowCapturer::capture(std::uint32_t window, ByteBuffer storage) {
-  std::optional<Source> source = sourceOf(reinterpret_cast<HWND>(static_cast<std::uintptr_t>(window)));
-  if (!source || !source->dc.get() || source->width < 1 || source->height < 1) return {};
-  if (!prepare(source->dc.get(), source->width, source->height)) return {};
-  {
-    const ScopedSelection selected(memory_.get(), bitmap_.get());
-    SetStretchBltMode(memory_.get(), stretchModeForDisplay());
-    if (!StretchBlt(memory_.get(), 0, 0, width_, height_, source->dc.get(), 0, 0, width_, height_, SRCCOPY)) return {};
-  }
-  source->dc.reset();
-  // GetDIBits reads a bitmap that no DC holds.
+  if (!copyIn(reinterpret_cast<HWND>(static_cast<std::uintptr_t>(window)))) return {};
   return pixelsOf(std::move(storage));
 }
 
+bool WindowCapturer::copyIn(HWND window) {
+  if (!window) {
+    const WindowDc screen(nullptr);
+    return copyFrom(screen.get(), GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+  }
+  RECT frame{};
+  if (!GetWindowRect(window, &frame)) return false;
+  const WholeWindowDc whole(window);
+  return copyFrom(whole.get(), frame.right - frame.left, frame.bottom - frame.top);
+}
+
+bool WindowCapturer::copyFrom(HDC source, int width, int height) {
+  if (!source || width < 1 || height < 1 || !prepare(source, width, height)) return false;
+  // Selected for the copy only: GetDIBits reads a bitmap that no DC holds.
+  const ScopedSelect selected(memory_.get(), bitmap_.get());
+  SetStretchBltMode(memory_.get(), stretchModeForDisplay());
+  return StretchBlt(memory_.get(), 0, 0, width, height, source, 0, 0, width, height, SRCCOPY) != FALSE;
+}
+
 ByteBuffer WindowCapturer::pixelsOf(ByteBuffer storage) const {
-  const ObtainedDc screen = ObtainedDc::OfClientArea(nullptr);
+  const WindowDc screen(nullptr);
   if (!screen.get()) return {};
   const ReadPalette palette(screen.get());
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "app/core/byte_buffer.h"
-#include "app/win/framework/gdi_scopes.h"
+#include "app/win/framework/unique_handles.h"
 
 namespace quorvela::win {
 
@@ -19,6 +19,9 @@ class WindowCapturer {
   ByteBuffer capture(std::uint32_t window, ByteBuffer storage = {});
 
  private:
+  // The window (or the screen) copied 1:1 into bitmap_.
+  bool copyIn(HWND window);
+  bool copyFrom(HDC source, int width, int height);
   bool prepare(HDC source, int width, int height);
   ByteBuffer pixelsOf(ByteBuffer storage) const;
 
