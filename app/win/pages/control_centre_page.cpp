@@ -64,7 +64,7 @@ void ControlCentrePage::writeMembers(VolStream& stream) const {
 }
 
 std::int32_t ControlCentreCreatedCallback(CVolObject*, CVolObject*, std::int32_t) {
-  // The handlers' start hook runs here and adopts the page's controls.
+  theApplication().components.handlerSet.speedGaugeHandler.StartupHook();
   return 0;
 }
 

@@ -3,6 +3,8 @@
 #include "app/core/empty_component.h"
 #include "app/core/run_state.h"
 #include "app/win/handlers/navigation_handler.h"
+#include "app/win/handlers/run_now_handler.h"
+#include "app/win/handlers/speed_gauge_handler.h"
 #include "app/win/pages/control_centre_page.h"
 #include "app/win/pages/navigation_bar.h"
 
@@ -32,15 +34,21 @@ class HandlerSet : public VolClass<HandlerSet, CVolObject> {
 
   EmptyComponent emptyComponent;
   NavigationHandler navigationHandler;
+  SpeedGaugeHandler speedGaugeHandler;
+  RunNowHandler runNowHandler;
 
  protected:
   void readMembers(VolStream& stream) override {
     emptyComponent.readFromStream(&stream);
     navigationHandler.readFromStream(&stream);
+    speedGaugeHandler.readFromStream(&stream);
+    runNowHandler.readFromStream(&stream);
   }
   void writeMembers(VolStream& stream) const override {
     emptyComponent.writeToStream(&stream);
     navigationHandler.writeToStream(&stream);
+    speedGaugeHandler.writeToStream(&stream);
+    runNowHandler.writeToStream(&stream);
   }
 };
 

@@ -1,0 +1,21 @@
+#pragma once
+// The control centre of a running Quorvela, found from outside by control ids.
+#include <windows.h>
+
+#include <string>
+
+namespace qv::test {
+
+inline constexpr int kContentPanelId = 101;
+inline constexpr int kNavPanelId = 102;
+inline constexpr int kPageId = 0xFFFF;
+
+// The page in a form's panel once its slide has ended (its left back at 0).
+HWND settledPage(HWND form, int panelId);
+// A control of the control-centre page, inside the group it belongs to.
+HWND centreControl(HWND page, int id);
+// The control's own text: GetWindowText of another process's edit control reads only
+// the caption it was created with.
+std::wstring controlText(HWND window);
+
+}  // namespace qv::test
