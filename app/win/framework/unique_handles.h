@@ -61,26 +61,13 @@ class PaintDc {
   HDC dc_;
 };
 
-// The DC of a whole window, frame included, from GetWindowDC, given back with ReleaseDC.
-class WholeWindowDc {
- public:
-  explicit WholeWindowDc(HWND window) : window_(window), dc_(GetWindowDC(window)) {}
-  ~WholeWindowDc() {
-    if (dc_) ReleaseDC(window_, dc_);
-  }
-  WholeWindowDc(const WholeWindowDc&) = delete;
-  WholeWindowDc& operator=(const WholeWindowDc&) = delete;
-  HDC get() const { return dc_; }
-
- private:
-  HWND window_;
-  HDC dc_;
-};
-
-// A window's DC obtained with GetDC, given back with ReleaseDC.
+// A window's DC, of its client area (GetDC) or of the whole window with its frame
+// (GetWindowDC), given back with ReleaseDC.
 class WindowDc {
  public:
-  explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
+  enum Area { kClientArea, kWholeWindow };
+  explicit WindowDc(HWND window, Area area = kClientArea)
+      : window_(window), dc_(area == kWholeWindow ? GetWindowDC(window) : GetDC(window)) {}
   ~WindowDc() {
     if (dc_) ReleaseDC(window_, dc_);
   }

@@ -73,7 +73,7 @@ bool WindowCapturer::copyIn(HWND window) {
   }
   RECT frame{};
   if (!GetWindowRect(window, &frame)) return false;
-  const WholeWindowDc whole(window);
+  const WindowDc whole(window, WindowDc::kWholeWindow);
   return copyFrom(whole.get(), frame.right - frame.left, frame.bottom - frame.top);
 }
 
