@@ -70,7 +70,9 @@ TEST(RunStateThreads, ReplacedTargetIsEitherOldOrNewInEachRound) {
   });
   for (int i = 0; i < 20000; ++i) {
     state.targetImage.replace(patterned(static_cast<std::uint8_t>(1 + i % 250)));
-    if (!wholeBuffer(*state.screenshot.snapshot()) && rounds.load() > 0) ++bad;
+    // Read before the snapshot: a round is counted only after its capture was stored.
+    const bool captured = rounds.load() > 0;
+    if (captured && !wholeBuffer(*state.screenshot.snapshot())) ++bad;
   }
   while (rounds.load() < 100) std::this_thread::yield();
   stop = true;
