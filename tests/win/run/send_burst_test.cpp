@@ -29,6 +29,7 @@ TEST(SendBurst, ThousandEnterPairsReachTheWindowWhileOwnMessagesArePumpedAndWmQu
   RegisterClassW(&kind);
   HWND own = CreateWindowExW(0, kind.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, kind.hInstance, nullptr);
   ASSERT_NE(own, nullptr);
+  g_appMessages = 0;
   PostMessageW(own, WM_APP, 0, 0);
   PostQuitMessage(7);
 
