@@ -12,7 +12,8 @@ SpeedGaugeHandler& SpeedGaugeHandler::operator=(const SpeedGaugeHandler& other) 
   if (this != &other) {
     CVolObject::operator=(other);
     GaugeTimer = other.GaugeTimer;
-    gaugeValueShown = other.gaugeValueShown;
+    gauge.chart = other.gauge.chart;
+    gauge.dataItem = other.gauge.dataItem;
   }
   return *this;
 }
@@ -24,24 +25,24 @@ SpeedGaugeHandler::~SpeedGaugeHandler() {
 }
 
 void SpeedGaugeHandler::bindMembers() {
+  gauge.chart.readyEvent.bind(&GaugeChartReadyCallback, events_);
+  gauge.chart.listenToWindow();
   GaugeTimer.tickEvent.bind(&GaugeTimerTick, events_);
   GaugeTimer.listenToWindow();
 }
 
 void SpeedGaugeHandler::StartupHook() {
   AppComponents& components = theApplication().components;
-  AdoptSpeedGaugeChart(*this);
+  ControlCentrePage& page = components.pageSet.controlCentrePage;
+  gauge.chart.releaseBeforeAssign();
+  gauge.chart = page.SpeedGaugeChart;
   GaugeTimer.releaseBeforeAssign();
-  GaugeTimer = components.pageSet.controlCentrePage.GaugeTimer;
+  GaugeTimer = page.GaugeTimer;
   bindMembers();
   LoadStartupTargetImage(components.runState);
   BindTargetImageHandlerAtStartup(components.runState);
   components.handlerSet.runNowHandler.BindRunNow();
   BindTimedRunHandlerAtStartup();
-}
-
-void SpeedGaugeHandler::SetGaugeValue(std::int32_t value) {
-  if (gaugeValueShown) gaugeValueShown(value);
 }
 
 std::int32_t GaugeTimerTick(CVolObject* owner, CVolObject* sender, std::int32_t) {

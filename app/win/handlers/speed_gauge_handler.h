@@ -2,20 +2,21 @@
 // Serves the speed gauge's timer (the rounds of each second, and the stop after a run) and
 // runs the control centre's start hook.
 #include <cstdint>
-#include <functional>
 
 #include "app/core/event_object_pointer.h"
+#include "app/win/chart/speed_gauge_chart.h"
 #include "app/win/framework/timer_control.h"
 
 namespace quorvela::win {
 
-class SpeedGaugeHandler : public VolClass<SpeedGaugeHandler, CVolObject> {
+class SpeedGaugeHandler : public VolClass<SpeedGaugeHandler, CVolObject>, public SpeedGaugeFeedOwner {
  public:
   static constexpr const char* kClassName = "quorvela::win::SpeedGaugeHandler";
 
   SpeedGaugeHandler();
   SpeedGaugeHandler(const SpeedGaugeHandler& other) : SpeedGaugeHandler() { *this = other; }
-  // Copies the timer; keeps this handler's own event record.
+  // Copies the timer, the chart and the gauge's data item; keeps this handler's own event
+  // record.
   SpeedGaugeHandler& operator=(const SpeedGaugeHandler& other);
   ~SpeedGaugeHandler() override;
 
@@ -23,15 +24,22 @@ class SpeedGaugeHandler : public VolClass<SpeedGaugeHandler, CVolObject> {
   // controls, the stored target image is read, WeChat's window is searched once.
   void StartupHook();
   void bindMembers();
-  void SetGaugeValue(std::int32_t value);
+  void SetGaugeValue(std::int32_t value) { quorvela::win::SetGaugeValue(gauge, value); }
+  SpeedGaugeFeed& speedGaugeFeed() override { return gauge; }
 
   TimerControl GaugeTimer;
-  // Draws a value on the gauge; the chart box fills it in once it is there.
-  std::function<void(std::int32_t)> gaugeValueShown;
+  // SpeedGaugeChart and the one data item of the gauge series.
+  SpeedGaugeFeed gauge;
 
  protected:
-  void readMembers(VolStream& stream) override { GaugeTimer.readFromStream(&stream); }
-  void writeMembers(VolStream& stream) const override { GaugeTimer.writeToStream(&stream); }
+  void readMembers(VolStream& stream) override {
+    GaugeTimer.readFromStream(&stream);
+    gauge.chart.readFromStream(&stream);
+  }
+  void writeMembers(VolStream& stream) const override {
+    GaugeTimer.writeToStream(&stream);
+    gauge.chart.writeToStream(&stream);
+  }
 
  private:
   EventRecord events_;

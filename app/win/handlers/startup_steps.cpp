@@ -41,8 +41,6 @@ ByteBuffer readWholeFile(const std::wstring& path) {
 
 }  // namespace
 
-void AdoptSpeedGaugeChart(SpeedGaugeHandler&) {}
-
 void LoadStartupTargetImage(RunState& state) {
   const std::wstring path = targetImagePath();
   state.targetImage.replace(path.empty() ? ByteBuffer{} : readWholeFile(path));

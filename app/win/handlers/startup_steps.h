@@ -1,14 +1,10 @@
 #pragma once
-// The start hook's steps that belong to the page's other handlers: the gauge's chart, the
-// stored target image with the first window search, and the timed run.
+// The start hook's steps that belong to the page's other handlers: the stored target image
+// with the first window search, and the timed run.
 #include "app/core/run_state.h"
 
 namespace quorvela::win {
 
-class SpeedGaugeHandler;
-
-// The chart box joins the gauge; nothing until the page has one.
-void AdoptSpeedGaugeChart(SpeedGaugeHandler& handler);
 // "目标图.bmp" in the program's folder, whole, into the target; a missing or unreadable
 // file leaves it empty.
 void LoadStartupTargetImage(RunState& state);

@@ -69,6 +69,23 @@ bool Eventually(const std::function<bool()>& condition, DWORD timeoutMs = 10000)
   return true;
 }
 
+// Pixels of the button as the screen shows it in the orange of the running face (image
+// 508); the idle face (507) is grey.
+int RunningFacePixels(HWND button) {
+  RECT rect{};
+  GetWindowRect(button, &rect);
+  HDC screen = GetDC(nullptr);
+  int orange = 0;
+  for (int y = rect.top; y < rect.bottom; ++y) {
+    for (int x = rect.left; x < rect.right; ++x) {
+      const COLORREF c = GetPixel(screen, x, y);
+      orange += GetRValue(c) > 200 && GetGValue(c) > 40 && GetGValue(c) < 160 && GetBValue(c) < 90;
+    }
+  }
+  ReleaseDC(nullptr, screen);
+  return orange;
+}
+
 int EnterPresses(const StandInRecord& record, unsigned message) {
   int count = 0;
   for (const auto& m : record.messages) count += m.message == message && m.wParam == VK_RETURN;
@@ -102,6 +119,12 @@ class ProgramWithLibrary {
     PostMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
   }
   std::wstring caption() const { return controlText(centreControl(page_, kRunNowButton)); }
+  int runningFacePixels() const {
+    // Pointer away, so that no button shows its hover face.
+    SetCursorPos(0, 0);
+    Sleep(300);
+    return RunningFacePixels(centreControl(page_, kRunNowButton));
+  }
   std::vector<std::wstring> log() const { return Lines(controlText(centreControl(page_, kRunLogBox))); }
   bool logGrowsTo(std::size_t lines, DWORD timeoutMs = 10000) const {
     return Eventually([&] { return log().size() >= lines; }, timeoutMs);
@@ -144,17 +167,20 @@ TEST(QuorvelaRunNow, IdleClickRunsUntilTheTargetShowsThenOneBurstAndTheTickStops
   EXPECT_EQ(program.log().size(), 3u);
 }
 
-TEST(QuorvelaRunNow, ClickWhileRunningStopsItAndOnlyTheTickWritesALine) {
+TEST(QuorvelaRunNow, ClickWhileRunningStopsItAndOnlyTheTickWritesALineAndResetsTheFace) {
   StandIn standin;
   ASSERT_NE(standin.window(), nullptr);
   const ProgramWithLibrary program(L"run_stop", Target());
   ASSERT_TRUE(program.started());
+  EXPECT_EQ(program.runningFacePixels(), 0);
   program.clickRun();
   ASSERT_TRUE(program.logGrowsTo(2));
+  EXPECT_GT(program.runningFacePixels(), 20);
   program.clickRun();
   ASSERT_TRUE(program.logGrowsTo(3, 3000)) << "the next tick reports the stop";
   EXPECT_EQ(program.log(), (std::vector<std::wstring>{kWindowFound, kStarted, kStopped}));
   EXPECT_EQ(program.caption(), kIdleCaption);
+  EXPECT_EQ(program.runningFacePixels(), 0);
   EXPECT_EQ(standin.ReadRecord().messages.size(), 0u);
 }
 
