@@ -23,7 +23,12 @@ void endWithoutMemory() { ExitProcess(static_cast<UINT>(-1)); }
 
 }  // namespace
 
-void ExitProgramNow() { ExitProcess(0); }
+void ExitProgramNow() {
+  // Not ExitProcess: it stops a running automation worker wherever it is, then runs every
+  // library's detach, which can wait for good on a lock the stopped worker held.
+  TerminateProcess(GetCurrentProcess(), 0);
+  ExitProcess(0);
+}
 
 int ProgramMain(HINSTANCE instance, const ClassInfo& applicationClass) {
   std::set_new_handler(&endWithoutMemory);
