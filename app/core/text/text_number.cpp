@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/core/text/utf8_cursor.h"
+#include "app/core/utf16_text.h"
 
 namespace quorvela {
 namespace {
@@ -52,11 +53,7 @@ std::string_view RightText(std::string_view text, int count) {
   return text.substr(starts[characters - count]);
 }
 
-int WideLength(std::string_view text) {
-  int units = 0;
-  for (Utf8Cursor cursor(text); !cursor.atEnd(); cursor.advance()) units += cursor.peek() > 0xFFFF ? 2 : 1;
-  return units;
-}
+int WideLength(std::string_view text) { return static_cast<int>(utf16FromUtf8(text).size()); }
 
 bool IsDigitsOnly(std::string_view text) {
   for (const char c : text)
