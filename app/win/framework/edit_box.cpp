@@ -2,6 +2,7 @@
 
 #include "app/core/integer_input.h"
 #include "app/win/framework/control_window.h"
+#include "app/win/framework/reflected_command.h"
 #include "app/win/framework/window_procedure.h"
 
 namespace quorvela::win {
@@ -19,6 +20,11 @@ bool EditBox::create(const ControlPlacement& placement) {
 }
 
 bool EditBox::onMessage(WindowMessage& message) {
+  if (message.id == kReflectedCommand && HIWORD(message.wParam) == EN_CHANGE) {
+    textChangedEvent.fire(this);
+    message.result = 0;
+    return true;
+  }
   if (message.id == WM_CHAR && integerInput && !acceptsIntegerInput(static_cast<char16_t>(message.wParam))) {
     MessageBeep(MB_ICONEXCLAMATION);
     message.result = 0;

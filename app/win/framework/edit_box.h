@@ -19,6 +19,10 @@ class EditBox : public VolClass<EditBox, TextControl> {
   bool hideSelection = true;  // while the box has no focus
   bool clientEdge = true;
   bool tabStop = true;
+
+  // Raised on every change of the text, also one the program makes, before that change's
+  // SetControlText returns.
+  EventSlot<> textChangedEvent;
 };
 
 }  // namespace quorvela::win

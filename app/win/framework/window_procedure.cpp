@@ -1,6 +1,7 @@
 #include "app/win/framework/window_procedure.h"
 
 #include "app/win/framework/framework_state.h"
+#include "app/win/framework/reflected_command.h"
 #include "app/win/framework/window_leases.h"
 
 namespace quorvela::win {
@@ -19,6 +20,8 @@ LRESULT CALLBACK frameworkWindowProc(HWND window, UINT id, WPARAM wParam, LPARAM
   auto* link = reinterpret_cast<WindowLink*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   // Threads that were lent the window give it back before it goes.
   if (id == WM_DESTROY) takeBackLeases(window);
+  // A child's notification goes back to the child first (synchronously).
+  if (id == WM_COMMAND && lParam != 0) SendMessageW(reinterpret_cast<HWND>(lParam), kReflectedCommand, wParam, lParam);
   LRESULT result = 0;
   const bool handled = link && deliverToListener(*link, id, wParam, lParam, result);
   if (id == WM_NCDESTROY && link) {
