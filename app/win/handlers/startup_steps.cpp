@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/win/framework/unique_handles.h"
+#include "app/win/program/application.h"
 #include "app/win/program/run_log.h"
 #include "app/win/run/library_calls.h"
 
@@ -56,6 +57,6 @@ void BindTargetImageHandlerAtStartup(RunState& state) {
   }
 }
 
-void BindTimedRunHandlerAtStartup() {}
+void BindTimedRunHandlerAtStartup() { theApplication().components.handlerSet.timedRunHandler.BindTimedRunHandler(); }
 
 }  // namespace quorvela::win

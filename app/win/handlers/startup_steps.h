@@ -10,7 +10,7 @@ namespace quorvela::win {
 void LoadStartupTargetImage(RunState& state);
 // The first search for WeChat's window, and its line in the run log.
 void BindTargetImageHandlerAtStartup(RunState& state);
-// The timed run's controls; nothing until that handler is there.
+// The timed run's controls.
 void BindTimedRunHandlerAtStartup();
 
 }  // namespace quorvela::win

@@ -5,6 +5,7 @@
 #include "app/win/handlers/navigation_handler.h"
 #include "app/win/handlers/run_now_handler.h"
 #include "app/win/handlers/speed_gauge_handler.h"
+#include "app/win/handlers/timed_run_handler.h"
 #include "app/win/pages/control_centre_page.h"
 #include "app/win/pages/navigation_bar.h"
 
@@ -36,6 +37,7 @@ class HandlerSet : public VolClass<HandlerSet, CVolObject> {
   NavigationHandler navigationHandler;
   SpeedGaugeHandler speedGaugeHandler;
   RunNowHandler runNowHandler;
+  TimedRunHandler timedRunHandler;
 
  protected:
   void readMembers(VolStream& stream) override {
@@ -43,12 +45,14 @@ class HandlerSet : public VolClass<HandlerSet, CVolObject> {
     navigationHandler.readFromStream(&stream);
     speedGaugeHandler.readFromStream(&stream);
     runNowHandler.readFromStream(&stream);
+    timedRunHandler.readFromStream(&stream);
   }
   void writeMembers(VolStream& stream) const override {
     emptyComponent.writeToStream(&stream);
     navigationHandler.writeToStream(&stream);
     speedGaugeHandler.writeToStream(&stream);
     runNowHandler.writeToStream(&stream);
+    timedRunHandler.writeToStream(&stream);
   }
 };
 

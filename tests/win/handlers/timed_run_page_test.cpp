@@ -1,0 +1,269 @@
+// The timed run through the real time entries, button, countdown timer and run log.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "app/core/run_state.h"
+#include "app/core/timed_run/timed_run_texts.h"
+#include "app/win/framework/control_window.h"
+#include "app/win/framework/font.h"
+#include "app/win/framework/rich_edit_box.h"
+#include "app/win/framework/wide_text.h"
+#include "app/win/framework/window_procedure.h"
+#include "app/win/handlers/timed_run_handler.h"
+#include "app/win/program/run_log.h"
+#include "tests/win/framework/host_form.h"
+
+namespace qv::test {
+namespace {
+
+using namespace quorvela;
+using namespace quorvela::win;
+namespace texts = timed_run_texts;
+using Texts = std::vector<std::string>;
+
+struct Moment {
+  int hour, minute, second;
+  Texts entries() const { return {std::to_string(hour), std::to_string(minute), std::to_string(second)}; }
+};
+
+// Now plus some seconds, today; nothing when that would cross midnight.
+std::optional<Moment> momentIn(int seconds) {
+  SYSTEMTIME now{};
+  GetLocalTime(&now);
+  const int at = now.wHour * 3600 + now.wMinute * 60 + now.wSecond + seconds;
+  if (at >= 86400) return std::nullopt;
+  return Moment{at / 3600, at / 60 % 60, at % 60};
+}
+
+class TimedRunPage : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_NE(host_ = createHost(form_), nullptr);
+    button_.imagePlace = ImagePlace::kLeftOfText;
+    ASSERT_TRUE(button_.create(at(4, 99, 183, 47, 103, std::string(texts::kIdleCaption))));
+    EditBox* entries[] = {&hour_, &minute_, &second_};
+    const int ids[] = {108, 110, 115};
+    for (int i = 0; i < 3; ++i) {
+      entries[i]->maxLength = 2;
+      entries[i]->centred = true;
+      entries[i]->integerInput = true;
+      ASSERT_TRUE(entries[i]->create(at(243 + 68 * i, 116, 32, 27, ids[i], "0")));
+    }
+    ASSERT_TRUE(timer_.create(at(386, 8, 43, 37, 114, "")));
+    log_.setFont(SetFontFromText("黑体, 9, 0, 0, 0, 0, 0"));
+    ASSERT_TRUE(log_.create(at(5, 160, 600, 300, 127, "")));
+
+    TimedRunLinks links;
+    links.runState = &state_;
+    links.appendRunLog = [this](int type, std::string_view text) { AppendRunLogTo(log_, type, std::string(text)); };
+    links.checkReady = [this] { return ready_; };
+    // As the run button's toggle: a run starts (and disarms a countdown) or stops.
+    links.toggleRunNow = [this] {
+      ++runToggles_;
+      if (state_.running.exchange(0) == 0) {
+        state_.running = 1;
+        state_.timedRunArmed = 0;
+      }
+    };
+    handler_.adopt(button_, hour_, minute_, second_, timer_, std::move(links));
+  }
+
+  ControlPlacement at(int left, int top, int width, int height, int id, std::string text) {
+    return {host_, &form_, left, top, width, height, id, std::move(text)};
+  }
+
+  // Keys typed into an entry over its whole text, one WM_CHAR each.
+  void type(const EditBox& entry, const std::string& keys) {
+    HWND window = windowOf(entry);
+    SendMessageW(window, EM_SETSEL, 0, -1);
+    for (const wchar_t key : widen(keys)) SendMessageW(window, WM_CHAR, key, 1);
+  }
+  void setEntries(const Texts& values) {
+    SetControlText(hour_, values[0]);
+    SetControlText(minute_, values[1]);
+    SetControlText(second_, values[2]);
+  }
+  Texts entries() const {
+    return {narrow(windowTextOf(windowOf(hour_))), narrow(windowTextOf(windowOf(minute_))),
+            narrow(windowTextOf(windowOf(second_)))};
+  }
+  EditBox& entry(TimeEdit which) {
+    return which == TimeEdit::kHour ? hour_ : which == TimeEdit::kMinute ? minute_ : second_;
+  }
+  std::string caption() const { return narrow(windowTextOf(windowOf(button_))); }
+
+  void click() {
+    HWND window = windowOf(button_);
+    SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+    SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+  }
+
+  Texts logLines() const {
+    Texts lines;
+    std::wstring line;
+    for (const wchar_t c : windowTextOf(windowOf(log_))) {
+      if (c == L'\r' || c == L'\n') {
+        if (!line.empty()) lines.push_back(narrow(line));
+        line.clear();
+      } else {
+        line += c;
+      }
+    }
+    if (!line.empty()) lines.push_back(narrow(line));
+    return lines;
+  }
+  bool logHas(std::string_view text) const {
+    const Texts lines = logLines();
+    return std::find(lines.begin(), lines.end(), text) != lines.end();
+  }
+  void clearLog() { SetWindowTextW(windowOf(log_), L""); }
+
+  HostForm form_;
+  HWND host_ = nullptr;
+  SuperButton button_;
+  EditBox hour_, minute_, second_;
+  TimerControl timer_;
+  RichEditBox log_;
+  RunState state_;
+  std::int32_t ready_ = 1;
+  int runToggles_ = 0;
+  TimedRunHandler handler_;
+};
+
+TEST_F(TimedRunPage, EachWrongEntryIsCorrectedWithOneWarning) {
+  struct Case {
+    TimeEdit entry;
+    std::string keys;
+    std::string shown;
+    Texts lines;
+  };
+  const Case cases[] = {
+      {TimeEdit::kHour, "05", "5", {}},
+      {TimeEdit::kMinute, "00", "0", {}},
+      {TimeEdit::kHour, "24", "23", {std::string(texts::kHourAbove)}},
+      {TimeEdit::kMinute, "60", "59", {std::string(texts::kMinuteAbove)}},
+      {TimeEdit::kSecond, "60", "59", {std::string(texts::kSecondAbove)}},
+      {TimeEdit::kSecond, "-3", "0", {std::string(texts::kBelowZero)}},
+      {TimeEdit::kHour, "7a", "7", {}},  // the letter is refused
+      {TimeEdit::kMinute, "5-", "5-", {}},
+  };
+  for (const Case& c : cases) {
+    SetControlText(entry(c.entry), "0");
+    clearLog();
+    type(entry(c.entry), c.keys);
+    EXPECT_EQ(narrow(windowTextOf(windowOf(entry(c.entry)))), c.shown) << c.keys;
+    EXPECT_EQ(logLines(), c.lines) << c.keys;
+  }
+}
+
+TEST_F(TimedRunPage, ATimeNotLaterThanNowIsRefused) {
+  for (const Texts& entry : {Texts{"0", "0", "0"}, Texts{"-", "1", "0"}}) {
+    setEntries(entry);
+    clearLog();
+    click();
+    EXPECT_EQ(logLines(), Texts{std::string(texts::kNotLaterThanNow)});
+    EXPECT_EQ(state_.timedRunArmed.load(), 0);
+    EXPECT_EQ(caption(), texts::kIdleCaption);
+    EXPECT_EQ(entries(), entry);
+  }
+}
+
+TEST_F(TimedRunPage, NotReadyArmsNothing) {
+  const auto moment = momentIn(30);
+  if (!moment) GTEST_SKIP() << "too close to midnight";
+  ready_ = 0;
+  setEntries(moment->entries());
+  clearLog();
+  click();
+  EXPECT_TRUE(logLines().empty());
+  EXPECT_EQ(state_.timedRunArmed.load(), 0);
+  EXPECT_EQ(caption(), texts::kIdleCaption);
+}
+
+TEST_F(TimedRunPage, CountdownShowsTheTimeLeftThenRestoresTheEntriesAndStartsARun) {
+  const auto moment = momentIn(3);
+  if (!moment) GTEST_SKIP() << "too close to midnight";
+  setEntries(moment->entries());
+  clearLog();
+  click();
+
+  const Texts armed = logLines();
+  ASSERT_EQ(armed.size(), 1u);
+  EXPECT_TRUE(armed[0] == "[提示]定时器已启动，软件将于3秒后运行" || armed[0] == "[提示]定时器已启动，软件将于2秒后运行")
+      << armed[0];
+  EXPECT_EQ(caption(), texts::kArmedCaption);
+  EXPECT_EQ(state_.timedRunArmed.load(), 1);
+
+  // The first tick shows the time left.
+  ASSERT_TRUE(pumpUntil([&] { return entries()[0] == "0"; }, 2500));
+  const Texts left = entries();
+  EXPECT_EQ(left[1], "0");
+  EXPECT_TRUE(left[2] == "1" || left[2] == "2") << left[2];
+  EXPECT_EQ(runToggles_, 0);
+
+  ASSERT_TRUE(pumpUntil([&] { return logHas(texts::kStopped); }, 5000));
+  EXPECT_EQ(entries(), moment->entries());
+  EXPECT_EQ(caption(), texts::kIdleCaption);
+  EXPECT_EQ(logLines().size(), 2u);
+  EXPECT_EQ(runToggles_, 1);
+  EXPECT_EQ(state_.running.load(), 1);
+  EXPECT_EQ(state_.timedRunArmed.load(), 0);
+  // The timer has stopped: no further tick.
+  pumpUntil([] { return false; }, 1500);
+  EXPECT_EQ(logLines().size(), 2u);
+}
+
+TEST_F(TimedRunPage, ASecondPressDisarmsAtTheNextTick) {
+  const auto moment = momentIn(30);
+  if (!moment) GTEST_SKIP() << "too close to midnight";
+  setEntries(moment->entries());
+  click();
+  ASSERT_EQ(state_.timedRunArmed.load(), 1);
+  clearLog();
+  click();
+  EXPECT_EQ(state_.timedRunArmed.load(), 0);
+  EXPECT_EQ(caption(), texts::kArmedCaption);
+  EXPECT_TRUE(logLines().empty());
+
+  ASSERT_TRUE(pumpUntil([&] { return logHas(texts::kStopped); }, 2500));
+  EXPECT_EQ(logLines(), Texts{std::string(texts::kStopped)});
+  EXPECT_EQ(entries(), moment->entries());
+  EXPECT_EQ(caption(), texts::kIdleCaption);
+  EXPECT_EQ(runToggles_, 0);
+}
+
+TEST_F(TimedRunPage, ArmingWhileARunIsActiveStopsThatRun) {
+  const auto moment = momentIn(30);
+  if (!moment) GTEST_SKIP() << "too close to midnight";
+  state_.running = 1;
+  setEntries(moment->entries());
+  click();
+  EXPECT_EQ(state_.timedRunArmed.load(), 1);
+  EXPECT_EQ(state_.running.load(), 0);
+}
+
+TEST_F(TimedRunPage, StreamFormHoldsTheControlsThenTheSavedTextsAndTheTarget) {
+  handler_.rules.savedEditTexts = {"18", "50", "0"};
+  handler_.rules.targetTime = 1234;
+  VolStream out;
+  handler_.writeToStream(&out);
+  TimedRunHandler copy;
+  VolStream in(out.bytes());
+  copy.readFromStream(&in);
+  EXPECT_EQ(in.state(), VolStream::kInOrder);
+  EXPECT_EQ(copy.TimedRunButton.text, std::string(texts::kIdleCaption));
+  EXPECT_EQ(copy.HourEdit.text, "0");
+  EXPECT_EQ(copy.rules.savedEditTexts, handler_.rules.savedEditTexts);
+  EXPECT_EQ(copy.rules.targetTime, 1234);
+  // Nothing is left over after the target.
+  std::int32_t extra = 0;
+  EXPECT_FALSE(in.readInt32(extra));
+}
+
+}  // namespace
+}  // namespace qv::test
