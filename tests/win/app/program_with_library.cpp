@@ -1,0 +1,99 @@
+#include "tests/win/app/program_with_library.h"
+
+#include <gtest/gtest.h>
+
+#include "app/core/control_centre_design.h"
+#include "tests/support/bmp_builder.h"
+#include "tests/win/app/centre_windows.h"
+#include "tests/win/library/pixfarrow_dll.h"
+
+namespace qv::test {
+
+namespace {
+
+bool WriteWholeFile(const std::wstring& path, const std::vector<std::uint8_t>& bytes) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  const bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+                  written == bytes.size();
+  CloseHandle(file);
+  return ok;
+}
+
+std::vector<std::wstring> Lines(const std::wstring& text) {
+  std::vector<std::wstring> lines;
+  std::wstring line;
+  for (wchar_t c : text) {
+    if (c == L'\r' || c == L'\n') {
+      if (!line.empty()) lines.push_back(line);
+      line.clear();
+    } else {
+      line += c;
+    }
+  }
+  if (!line.empty()) lines.push_back(line);
+  return lines;
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> Target() {
+  return MakeBmp24(16, 16, [](int x, int y) { return (x + y) % 2 ? 0xC81E28u : 0x14B45Au; });
+}
+
+bool Eventually(const std::function<bool()>& condition, DWORD timeoutMs) {
+  const ULONGLONG until = GetTickCount64() + timeoutMs;
+  while (!condition()) {
+    if (GetTickCount64() > until) return false;
+    Sleep(20);
+  }
+  return true;
+}
+
+int EnterPresses(const StandInRecord& record, unsigned message) {
+  int count = 0;
+  for (const auto& m : record.messages) count += m.message == message && m.wParam == VK_RETURN;
+  return count;
+}
+
+ProgramWithLibrary::ProgramWithLibrary(const std::wstring& label, const std::vector<std::uint8_t>& target)
+    : folder_(label) {
+  EXPECT_TRUE(folder_.copyIn(builtProgramPath(), L"Quorvela.exe"));
+  EXPECT_TRUE(folder_.copyIn(PixfarrowDllPath(), L"模块\\Pixfarrow.dll"));
+  if (!target.empty()) {
+    EXPECT_TRUE(WriteWholeFile(folder_.path() + L"\\目标图.bmp", target));
+  }
+  child_ = std::make_unique<ChildProgram>(folder_.path() + L"\\Quorvela.exe", folder_.path());
+  form_ = child_->waitForWindow();
+  if (form_) page_ = settledPage(form_, kContentPanelId);
+}
+
+ProgramWithLibrary::~ProgramWithLibrary() {
+  PostMessageW(form_, WM_CLOSE, 0, 0);
+  EXPECT_EQ(child_->waitForExit(), 0u);
+}
+
+HWND ProgramWithLibrary::control(int id) const { return centreControl(page_, id); }
+
+void ProgramWithLibrary::click(int id) const {
+  HWND button = control(id);
+  PostMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+  PostMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+}
+
+std::wstring ProgramWithLibrary::text(int id) const { return controlText(control(id)); }
+
+void ProgramWithLibrary::clickRun() const { click(quorvela::control_centre::kRunNowButton); }
+
+std::wstring ProgramWithLibrary::caption() const { return text(quorvela::control_centre::kRunNowButton); }
+
+std::vector<std::wstring> ProgramWithLibrary::log() const {
+  return Lines(text(quorvela::control_centre::kRunLogBox));
+}
+
+bool ProgramWithLibrary::logGrowsTo(std::size_t lines, DWORD timeoutMs) const {
+  return Eventually([&] { return log().size() >= lines; }, timeoutMs);
+}
+
+}  // namespace qv::test

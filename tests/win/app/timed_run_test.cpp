@@ -1,0 +1,89 @@
+// A timed run set in the built program, with the real library, against the WeChat stand-in.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/core/control_centre_design.h"
+#include "tests/support/standin_client.h"
+#include "tests/win/app/program_with_library.h"
+
+namespace qv::test {
+namespace {
+
+using namespace quorvela::control_centre;
+using Lines = std::vector<std::wstring>;
+
+const std::wstring kWindowFound = L"[提示]已找到微信窗口，请保持非最小化状态";
+const std::wstring kArmedCaption = L"定时运行 当前:已运行";
+const std::wstring kIdleCaption = L"定时运行 当前:未运行";
+const std::wstring kCountdownStopped = L"[提示]定时器已停止";
+const std::wstring kRunStarted = L"[提示]软件已运行";
+const std::wstring kRunStopped = L"[提示]软件已停止运行";
+const std::wstring kHourAbove = L"[警告]小时值，最大仅可输入\"23\"";
+
+// Now plus some seconds as the three entries; nothing when that would cross midnight.
+std::optional<Lines> entriesIn(int seconds) {
+  SYSTEMTIME now{};
+  GetLocalTime(&now);
+  const int at = now.wHour * 3600 + now.wMinute * 60 + now.wSecond + seconds;
+  if (at >= 86400) return std::nullopt;
+  return Lines{std::to_wstring(at / 3600), std::to_wstring(at / 60 % 60), std::to_wstring(at % 60)};
+}
+
+class QuorvelaTimedRun : public ::testing::Test {
+ protected:
+  void enter(const ProgramWithLibrary& program, const Lines& entries) const {
+    const int ids[] = {kHourEdit, kMinuteEdit, kSecondEdit};
+    for (int i = 0; i < 3; ++i) SendMessageW(program.control(ids[i]), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(entries[i].c_str()));
+  }
+  Lines entries(const ProgramWithLibrary& program) const {
+    return {program.text(kHourEdit), program.text(kMinuteEdit), program.text(kSecondEdit)};
+  }
+};
+
+TEST_F(QuorvelaTimedRun, TheRunStartsAtTheSetMomentAndPressesSend) {
+  StandIn standin;
+  ASSERT_NE(standin.window(), nullptr);
+  const ProgramWithLibrary program(L"timed_hit", Target());
+  ASSERT_TRUE(program.started());
+  // The target shows from the start: the run hits in its first round.
+  SetWindowPos(standin.window(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  ASSERT_TRUE(standin.PaintTarget(Target(), 300, 200));
+
+  const auto moment = entriesIn(4);
+  if (!moment) GTEST_SKIP() << "too close to midnight";
+  enter(program, *moment);
+  program.click(kTimedRunButton);
+  ASSERT_TRUE(program.logGrowsTo(2));
+  const std::wstring armed = program.log()[1];
+  EXPECT_TRUE(armed == L"[提示]定时器已启动，软件将于4秒后运行" || armed == L"[提示]定时器已启动，软件将于3秒后运行");
+  EXPECT_EQ(program.text(kTimedRunButton), kArmedCaption);
+  Sleep(1500);
+  EXPECT_EQ(standin.ReadRecord().messages.size(), 0u) << "nothing is sent before the moment";
+  EXPECT_EQ(program.text(kHourEdit), L"0") << "the entries show the time left";
+
+  const StandInRecord record = standin.WaitForMessages(2000, 20000);
+  EXPECT_EQ(EnterPresses(record, WM_KEYDOWN), 1000);
+  ASSERT_TRUE(program.logGrowsTo(5));
+  EXPECT_EQ(program.log(), (Lines{kWindowFound, armed, kCountdownStopped, kRunStarted, kRunStopped}));
+  EXPECT_EQ(entries(program), *moment);
+  EXPECT_EQ(program.text(kTimedRunButton), kIdleCaption);
+}
+
+TEST_F(QuorvelaTimedRun, AWrongEntryIsCorrectedInTheProgram) {
+  StandIn standin;
+  ASSERT_NE(standin.window(), nullptr);
+  const ProgramWithLibrary program(L"timed_entry", Target());
+  ASSERT_TRUE(program.started());
+  enter(program, {L"24", L"0", L"0"});
+  ASSERT_TRUE(program.logGrowsTo(2));
+  EXPECT_EQ(program.log().back(), kHourAbove);
+  EXPECT_EQ(program.text(kHourEdit), L"23");
+}
+
+}  // namespace
+}  // namespace qv::test
