@@ -7,6 +7,7 @@
 #include "app/core/start_failure_text.h"
 #include "app/core/vol_exception.h"
 #include "app/win/framework/current_directory_switch.h"
+#include "app/win/framework/program_folder.h"
 #include "app/win/framework/wide_text.h"
 
 namespace quorvela::win {
@@ -14,17 +15,9 @@ namespace quorvela::win {
 namespace {
 
 std::optional<std::string> programFolder() {
-  std::wstring path(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length == 0) return std::nullopt;
-    if (length < path.size()) {
-      path.resize(length);
-      return folderOfFile(narrow(path));
-    }
-    if (path.size() >= 32768) return std::nullopt;
-    path.resize(path.size() * 2);
-  }
+  const auto path = ProgramFilePath();
+  if (!path) return std::nullopt;
+  return folderOfFile(narrow(*path));
 }
 
 HMODULE loadOne(const LibraryLookup& lookup) {

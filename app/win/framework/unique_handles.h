@@ -61,6 +61,13 @@ class PaintDc {
   HDC dc_;
 };
 
+// A file opened with CreateFileW; INVALID_HANDLE_VALUE (its failure) is held as none.
+class UniqueFile : public UniqueHandleOf<HANDLE, KernelHandleTraits> {
+ public:
+  UniqueFile() = default;
+  explicit UniqueFile(HANDLE file) : UniqueHandleOf(file == INVALID_HANDLE_VALUE ? nullptr : file) {}
+};
+
 // A window's DC, of its client area (GetDC) or of the whole window with its frame
 // (GetWindowDC), given back with ReleaseDC.
 class WindowDc {

@@ -1,0 +1,30 @@
+#include "app/win/program/target_image_library.h"
+
+#include "app/core/target_image/captured_bytes.h"
+#include "app/win/framework/external_function_binder.h"
+#include "app/win/framework/procedure_address.h"
+#include "app/win/framework/process_memory.h"
+
+namespace quorvela::win {
+
+namespace {
+using NoArgumentCall = std::int32_t(__stdcall*)();
+
+std::int32_t callWithoutArguments(ExternalFunction function) {
+  const FARPROC address = externalFunctionTable()[function];
+  return address ? procedureAs<NoArgumentCall>(address)() : 0;
+}
+}  // namespace
+
+const char* RunTargetCapture() {
+  return reinterpret_cast<const char*>(static_cast<std::uintptr_t>(
+      static_cast<std::uint32_t>(callWithoutArguments(ExternalFunction::JQMBT))));
+}
+
+std::uint32_t SearchWeChatWindow() {
+  return static_cast<std::uint32_t>(callWithoutArguments(ExternalFunction::QWXJB));
+}
+
+ByteBuffer CaptureTargetImage() { return CapturedBytesFromText(RunTargetCapture(), BytesFromAddress); }
+
+}  // namespace quorvela::win

@@ -1,0 +1,16 @@
+#pragma once
+// The library calls of the target image, through the table bound at start-up.
+#include <cstdint>
+
+#include "app/core/byte_buffer.h"
+
+namespace quorvela::win {
+
+// JQMBT: the interactive capture; the address of its result text (null for none).
+const char* RunTargetCapture();
+// QWXJB: WeChat's window, or 0.
+std::uint32_t SearchWeChatWindow();
+// JQMBT, then a copy of the bytes its result text names, or empty.
+ByteBuffer CaptureTargetImage();
+
+}  // namespace quorvela::win

@@ -1,0 +1,16 @@
+#pragma once
+// Plain file helpers for the target-image tests, independent of the code under test.
+#include <string>
+#include <vector>
+
+#include "app/core/byte_buffer.h"
+
+namespace qv::test {
+
+// Names of the entries of a folder (no "." or "..").
+std::vector<std::wstring> FileNames(const std::wstring& folder);
+bool WriteWholeFile(const std::wstring& path, const quorvela::ByteBuffer& bytes);
+quorvela::ByteBuffer PlainRead(const std::wstring& path);
+quorvela::ByteBuffer Pattern(std::size_t size, unsigned seed = 1);
+
+}  // namespace qv::test
