@@ -13,8 +13,8 @@ const std::string kSep = "\xB7\xD6\xB8\xEE";  // 分割 in GBK
 // A readable range of this process, as the program's reader sees memory.
 struct FakeMemory {
   std::uint32_t base = 0x10000;
-  ByteBuffer bytes;
-  std::vector<std::pair<std::uint32_t, std::int32_t>> reads;
+  ByteBuffer bytes{};
+  std::vector<std::pair<std::uint32_t, std::int32_t>> reads{};
 
   MemoryReader reader() {
     return [this](std::uint32_t address, std::int32_t length) -> ByteBuffer {

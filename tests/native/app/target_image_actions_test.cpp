@@ -18,14 +18,19 @@ struct LogLine {
   bool operator==(const LogLine&) const = default;
 };
 
+// What the world outside the run state answers.
+struct Answers {
+  std::uint32_t window = 0;    // what a window search finds
+  int findResult = 0;          // what the image search answers
+  bool previewDecodes = true;  // whether non-empty bytes show as a picture
+  std::string captureText{};   // what the capture returns
+  ByteBuffer memory{};         // the library's buffer, at kMemoryBase
+};
+
 // Collaborators that record what the actions ask of them, in one ordered trail.
-struct FakeWorld {
-  std::uint32_t window = 0;       // what a window search finds
-  int findResult = 0;             // what the image search answers
-  bool previewDecodes = true;     // whether non-empty bytes show as a picture
-  std::string captureText;        // what the capture returns
-  ByteBuffer memory;              // the library's buffer, at kMemoryBase
-  ByteBuffer shot{1, 2, 3};       // what a window capture stores
+struct FakeWorld : Answers {
+  explicit FakeWorld(Answers setup) : Answers(std::move(setup)) {}
+  ByteBuffer shot{1, 2, 3};  // what a window capture stores
 
   std::vector<std::string> trail;
   std::vector<LogLine> log;
@@ -109,7 +114,7 @@ TEST(TargetImageStartup, FirstWindowSearchIsLoggedAsFoundOrWarning) {
   for (const auto& c : cases) {
     RunState state;
     state.windowHandle = 99;
-    FakeWorld world{.window = c.window};
+    FakeWorld world(Answers{.window = c.window});
     ReportStartupWindow(state, world.ports(state));
     EXPECT_EQ(state.windowHandle, c.window);
     EXPECT_EQ(world.log, std::vector<LogLine>{c.line});
@@ -126,7 +131,7 @@ TEST(TargetImageStartup, PlaceholderOnlyWhenTheStoredTargetShowsNothing) {
   for (const auto& c : cases) {
     RunState state;
     state.targetImage.replace(Pattern(c.stored));
-    FakeWorld world{.previewDecodes = c.decodes};
+    FakeWorld world(Answers{.previewDecodes = c.decodes});
     ShowStoredTarget(state, world.ports(state));
     ASSERT_EQ(world.pictures.size(), 1u);
     EXPECT_EQ(world.pictures[0], Pattern(c.stored));
@@ -151,7 +156,7 @@ TEST(TargetImageCapture, TargetFileAndPreviewFollowEveryCapture) {
     SCOPED_TRACE(c.label);
     RunState state;
     state.targetImage.replace(ByteBuffer(300, 0xAA));  // the previous target
-    FakeWorld world{.captureText = c.text, .memory = Pattern(5000)};
+    FakeWorld world(Answers{.captureText = c.text, .memory = Pattern(5000)});
     EXPECT_EQ(OnTargetImageButton(TargetButton::Capture, state, world.ports(state)), 0);
     const ByteBuffer want = Pattern(c.size);
     EXPECT_EQ(*state.targetImage.snapshot(), want);
@@ -165,7 +170,7 @@ TEST(TargetImageCapture, TargetFileAndPreviewFollowEveryCapture) {
 
 TEST(TargetImageCapture, TargetIsACopyThatOutlivesTheLibraryBuffer) {
   RunState state;
-  FakeWorld world{.captureText = "65536" + kSep + "4", .memory = {1, 2, 3, 4}};
+  FakeWorld world(Answers{.captureText = "65536" + kSep + "4", .memory = {1, 2, 3, 4}});
   CaptureNewTarget(state, world.ports(state));
   world.memory.assign(4, 0);
   EXPECT_EQ(*state.targetImage.snapshot(), (ByteBuffer{1, 2, 3, 4}));
@@ -196,7 +201,7 @@ TEST(TargetImageTestFind, ChecksTargetThenWindowThenSearchesOneCapture) {
     state.targetImage.replace(Pattern(c.target));
     state.running = 1;
     state.roundCount = 5;
-    FakeWorld world{.window = c.window, .findResult = c.found};
+    FakeWorld world(Answers{.window = c.window, .findResult = c.found});
     EXPECT_EQ(OnTargetImageButton(TargetButton::TestFind, state, world.ports(state)), 0);
     EXPECT_EQ(world.trail, c.trail);
     EXPECT_EQ(world.log, c.log);
@@ -222,7 +227,7 @@ TEST(TargetImageTestSend, PressesInTheFoundWindowThenLogs) {
   };
   for (const auto& c : cases) {
     RunState state;  // no target needed
-    FakeWorld world{.window = c.window};
+    FakeWorld world(Answers{.window = c.window});
     EXPECT_EQ(OnTargetImageButton(TargetButton::TestSend, state, world.ports(state)), 0);
     EXPECT_EQ(world.trail, c.trail);
     EXPECT_EQ(world.presses, c.presses);
@@ -232,7 +237,7 @@ TEST(TargetImageTestSend, PressesInTheFoundWindowThenLogs) {
 
 TEST(TargetImageButtons, OtherSenderDoesNothing) {
   RunState state;
-  FakeWorld world{.window = 7, .captureText = "65536" + kSep + "4", .memory = {1, 2, 3, 4}};
+  FakeWorld world(Answers{.window = 7, .captureText = "65536" + kSep + "4", .memory = {1, 2, 3, 4}});
   EXPECT_EQ(OnTargetImageButton(TargetButton::Other, state, world.ports(state)), 0);
   EXPECT_TRUE(world.trail.empty());
   EXPECT_EQ(state.targetImage.size(), 0);
