@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/native/app/byte_pattern.h"
+
 namespace quorvela {
 namespace {
 
@@ -28,11 +30,7 @@ struct FakeMemory {
   }
 };
 
-ByteBuffer Pattern(std::size_t size) {
-  ByteBuffer bytes(size);
-  for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<std::uint8_t>(i * 7 + 3);
-  return bytes;
-}
+using test::Pattern;
 
 TEST(CapturedBytes, CopiesTheNamedRangeOrNothing) {
   struct Case {

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/native/app/byte_pattern.h"
+
 namespace quorvela {
 namespace {
 
@@ -96,11 +98,7 @@ struct FakeWorld : Answers {
   }
 };
 
-ByteBuffer Pattern(std::size_t size) {
-  ByteBuffer bytes(size);
-  for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<std::uint8_t>(i * 13 + 1);
-  return bytes;
-}
+using test::Pattern;
 
 TEST(TargetImageStartup, FirstWindowSearchIsLoggedAsFoundOrWarning) {
   struct Case {
