@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <limits>
+#include <new>
 
 #include "app/win/framework/unique_handles.h"
 
@@ -18,7 +19,12 @@ ByteBuffer ReadFileBytes(const std::wstring& path) {
       size.QuadPart > std::numeric_limits<std::int32_t>::max()) {
     return {};
   }
-  ByteBuffer bytes(static_cast<std::size_t>(size.QuadPart));
+  ByteBuffer bytes;
+  try {
+    bytes.resize(static_cast<std::size_t>(size.QuadPart));
+  } catch (const std::bad_alloc&) {
+    return {};  // more than this process can hold: unreadable
+  }
   std::size_t done = 0;
   while (done < bytes.size()) {
     DWORD read = 0;

@@ -30,6 +30,15 @@ TEST(ReadFileBytes, WholeFileOrEmpty) {
   ASSERT_TRUE(WriteWholeFile(file, Pattern(5000)));
   EXPECT_EQ(ReadFileBytes(file), Pattern(5000));
   EXPECT_TRUE(ReadFileBytes(folder.path()).empty()) << "a folder";
+  {
+    // Longer than this 32-bit process can hold (sparse, so it costs no disk).
+    const UniqueHandle huge(CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    ASSERT_TRUE(huge);
+    LARGE_INTEGER size{};
+    size.QuadPart = 0x7FFFFFF0;
+    ASSERT_TRUE(SetFilePointerEx(huge.get(), size, nullptr, FILE_BEGIN) && SetEndOfFile(huge.get()));
+  }
+  EXPECT_TRUE(ReadFileBytes(file).empty()) << "too large to hold";
 }
 
 TEST(ReplaceFileBytes, FileHoldsExactlyTheNewBytesAndNothingIsLeftBeside) {
