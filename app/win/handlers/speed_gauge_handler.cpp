@@ -3,6 +3,7 @@
 #include "app/win/handlers/startup_steps.h"
 #include "app/win/program/application.h"
 #include "app/win/program/program_run.h"
+#include "app/win/program/target_image_file.h"
 
 namespace quorvela::win {
 
@@ -39,8 +40,8 @@ void SpeedGaugeHandler::StartupHook() {
   GaugeTimer.releaseBeforeAssign();
   GaugeTimer = page.GaugeTimer;
   bindMembers();
-  LoadStartupTargetImage(components.runState);
-  BindTargetImageHandlerAtStartup(components.runState);
+  LoadTargetImageFile(components.runState);
+  BindTargetImageHandler(components.handlerSet.targetImageHandler);
   components.handlerSet.runNowHandler.BindRunNow();
   BindTimedRunHandlerAtStartup();
 }

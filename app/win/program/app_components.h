@@ -5,6 +5,7 @@
 #include "app/win/handlers/navigation_handler.h"
 #include "app/win/handlers/run_now_handler.h"
 #include "app/win/handlers/speed_gauge_handler.h"
+#include "app/win/handlers/target_image_handler.h"
 #include "app/win/handlers/timed_run_handler.h"
 #include "app/win/pages/control_centre_page.h"
 #include "app/win/pages/navigation_bar.h"
@@ -36,6 +37,7 @@ class HandlerSet : public VolClass<HandlerSet, CVolObject> {
   EmptyComponent emptyComponent;
   NavigationHandler navigationHandler;
   SpeedGaugeHandler speedGaugeHandler;
+  TargetImageHandler targetImageHandler;
   RunNowHandler runNowHandler;
   TimedRunHandler timedRunHandler;
 
@@ -44,6 +46,7 @@ class HandlerSet : public VolClass<HandlerSet, CVolObject> {
     emptyComponent.readFromStream(&stream);
     navigationHandler.readFromStream(&stream);
     speedGaugeHandler.readFromStream(&stream);
+    targetImageHandler.readFromStream(&stream);
     runNowHandler.readFromStream(&stream);
     timedRunHandler.readFromStream(&stream);
   }
@@ -51,6 +54,7 @@ class HandlerSet : public VolClass<HandlerSet, CVolObject> {
     emptyComponent.writeToStream(&stream);
     navigationHandler.writeToStream(&stream);
     speedGaugeHandler.writeToStream(&stream);
+    targetImageHandler.writeToStream(&stream);
     runNowHandler.writeToStream(&stream);
     timedRunHandler.writeToStream(&stream);
   }

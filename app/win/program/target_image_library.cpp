@@ -21,10 +21,6 @@ const char* RunTargetCapture() {
       static_cast<std::uint32_t>(callWithoutArguments(ExternalFunction::JQMBT))));
 }
 
-std::uint32_t SearchWeChatWindow() {
-  return static_cast<std::uint32_t>(callWithoutArguments(ExternalFunction::QWXJB));
-}
-
 ByteBuffer CaptureTargetImage() { return CapturedBytesFromText(RunTargetCapture(), BytesFromAddress); }
 
 }  // namespace quorvela::win

@@ -8,8 +8,6 @@ namespace quorvela::win {
 
 // JQMBT: the interactive capture; the address of its result text (null for none).
 const char* RunTargetCapture();
-// QWXJB: WeChat's window, or 0.
-std::uint32_t SearchWeChatWindow();
 // JQMBT, then a copy of the bytes its result text names, or empty.
 ByteBuffer CaptureTargetImage();
 
