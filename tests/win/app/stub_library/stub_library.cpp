@@ -1,13 +1,51 @@
 // A stand-in for Pixfarrow.dll: the four functions the program binds, and the one effect
 // of the real library's start-up that the binder must undo: the current directory moves to
-// the host program's folder while the library loads.
+// the host program's folder while the library loads. Its capture delivers what a test laid
+// beside the program: the bytes of stub_capture.bin, or the text of stub_capture.txt as it
+// stands; nothing captured without either.
 #include <windows.h>
 
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
+#include <vector>
+
+#include "common/capture_result_text.h"
+
+namespace {
+
+std::wstring hostFolder() {
+  std::wstring host(MAX_PATH, L'\0');
+  host.resize(GetModuleFileNameW(nullptr, host.data(), static_cast<DWORD>(host.size())));
+  const auto cut = host.rfind(L'\\');
+  return cut == std::wstring::npos ? std::wstring() : host.substr(0, cut);
+}
+
+std::string besideHost(const wchar_t* name) {
+  std::ifstream file(std::filesystem::path(hostFolder() + L"\\" + name), std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+// Kept until the next capture, as the library keeps its result.
+std::string capturedBytes;
+std::string resultText;
+
+}  // namespace
 
 extern "C" {
 int __stdcall JPXX(int) { return 0; }
-int __stdcall JQMBT() { return 0; }
+int __stdcall JQMBT() {
+  capturedBytes = besideHost(L"stub_capture.bin");
+  resultText = besideHost(L"stub_capture.txt");
+  if (resultText.empty()) {
+    const auto address = capturedBytes.empty() ? 0 : reinterpret_cast<std::uintptr_t>(capturedBytes.data());
+    resultText = qv::FormatCaptureResultText(static_cast<std::int32_t>(address),
+                                             static_cast<std::int32_t>(capturedBytes.size()));
+  }
+  return static_cast<int>(reinterpret_cast<std::uintptr_t>(resultText.c_str()));
+}
 int __stdcall QWXJB() { return 0; }
 #ifndef QV_STUB_WITHOUT_ZT
 int __stdcall ZT(int, int, int, int) { return 0; }
@@ -16,11 +54,8 @@ int __stdcall ZT(int, int, int, int) { return 0; }
 
 BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
   if (reason == DLL_PROCESS_ATTACH) {
-    std::wstring host(MAX_PATH, L'\0');
-    const DWORD length = GetModuleFileNameW(nullptr, host.data(), static_cast<DWORD>(host.size()));
-    host.resize(length);
-    const auto cut = host.rfind(L'\\');
-    if (cut != std::wstring::npos) SetCurrentDirectoryW(host.substr(0, cut).c_str());
+    const std::wstring host = hostFolder();
+    if (!host.empty()) SetCurrentDirectoryW(host.c_str());
   }
   return TRUE;
 }
