@@ -6,15 +6,11 @@
 #include "app/win/framework/unique_handles.h"
 #include "tests/win/app/centre_windows.h"
 #include "tests/win/app/target_image/file_folder.h"
+#include "tests/win/library/pixfarrow_dll.h"
 
 namespace qv::test {
 
 namespace {
-
-std::wstring realLibraryPath() {
-  const std::wstring program = builtProgramPath();
-  return program.substr(0, program.rfind(L'\\')) + L"\\模块\\Pixfarrow.dll";
-}
 
 LPARAM centreOf(HWND window) {
   RECT client{};
@@ -27,7 +23,7 @@ LPARAM centreOf(HWND window) {
 TargetProgram::TargetProgram(const std::wstring& label, const TargetProgramLayout& layout)
     : folder_(label), startFolder_(label + L"_start") {
   EXPECT_TRUE(folder_.copyIn(builtProgramPath(), L"Quorvela.exe"));
-  EXPECT_TRUE(folder_.copyIn(layout.realLibrary ? realLibraryPath() : stubLibraryPath(L"qv_stub_pixfarrow.dll"),
+  EXPECT_TRUE(folder_.copyIn(layout.realLibrary ? PixfarrowDllPath() : stubLibraryPath(L"qv_stub_pixfarrow.dll"),
                              L"模块\\Pixfarrow.dll"));
   if (layout.targetFile) {
     EXPECT_TRUE(WriteWholeFile(targetPath(), *layout.targetFile));
