@@ -2,18 +2,12 @@
 
 namespace quorvela {
 
-namespace {
-constexpr int kError = 0;
-constexpr int kWarning = 1;
-constexpr int kInformation = 2;
-}  // namespace
-
 void ReportStartupWindow(RunState& state, const TargetImagePorts& ports) {
   state.windowHandle = ports.searchWindow();
   if (state.windowHandle != 0) {
-    ports.appendRunLog(kInformation, kWindowFoundAtStartLine);
+    ports.appendRunLog(kLogInformation, kWindowFoundAtStartLine);
   } else {
-    ports.appendRunLog(kWarning, kWindowMissingAtStartLine);
+    ports.appendRunLog(kLogWarning, kWindowMissingAtStartLine);
   }
 }
 
@@ -35,7 +29,7 @@ void CaptureNewTarget(RunState& state, const TargetImagePorts& ports) {
 
 void TestFind(RunState& state, const TargetImagePorts& ports) {
   if (state.targetImage.size() == 0) {
-    ports.appendRunLog(kError, kNoTargetLine);
+    ports.appendRunLog(kLogError, kTargetImageMissing);
     return;
   }
   if (ports.findWeChatWindow() == 0) return;
@@ -43,16 +37,16 @@ void TestFind(RunState& state, const TargetImagePorts& ports) {
   const auto shot = state.screenshot.snapshot();
   const auto target = state.targetImage.snapshot();
   if (ports.findImageInShot(*shot, *target) != 0) {
-    ports.appendRunLog(kInformation, kTestFoundLine);
+    ports.appendRunLog(kLogInformation, kTestFoundLine);
   } else {
-    ports.appendRunLog(kError, kTestNotFoundLine);
+    ports.appendRunLog(kLogError, kTestNotFoundLine);
   }
 }
 
 void TestSend(RunState& state, const TargetImagePorts& ports) {
   if (ports.findWeChatWindow() == 0) return;
   ports.pressSendKey(state.windowHandle);
-  ports.appendRunLog(kInformation, kTestSentLine);
+  ports.appendRunLog(kLogInformation, kTestSentLine);
 }
 
 std::int32_t OnTargetImageButton(TargetButton sender, RunState& state, const TargetImagePorts& ports) {

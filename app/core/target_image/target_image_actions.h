@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "app/core/byte_buffer.h"
+#include "app/core/run/run_texts.h"
 #include "app/core/run_state.h"
 #include "app/core/target_image/captured_bytes.h"
 
@@ -13,7 +14,6 @@ namespace quorvela {
 
 inline constexpr std::string_view kWindowFoundAtStartLine = "[提示]已找到微信窗口，请保持非最小化状态";
 inline constexpr std::string_view kWindowMissingAtStartLine = "[警告]没有找到微信窗口，请您打开微信";
-inline constexpr std::string_view kNoTargetLine = "[错误]您还没有截取目标图，请点击旁边截图按钮";
 inline constexpr std::string_view kTestFoundLine = "[提示]找图结果：已找到";
 inline constexpr std::string_view kTestNotFoundLine = "[错误]找图结果：未找到";
 inline constexpr std::string_view kTestSentLine = "[提示]已按下发送键";

@@ -24,4 +24,19 @@ std::wstring controlText(HWND window) {
   return text;
 }
 
+std::vector<std::wstring> textLines(const std::wstring& text) {
+  std::vector<std::wstring> lines;
+  std::wstring line;
+  for (wchar_t c : text) {
+    if (c == L'\r' || c == L'\n') {
+      if (!line.empty()) lines.push_back(line);
+      line.clear();
+    } else {
+      line += c;
+    }
+  }
+  if (!line.empty()) lines.push_back(line);
+  return lines;
+}
+
 }  // namespace qv::test

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace qv::test {
 
@@ -17,5 +18,7 @@ HWND centreControl(HWND page, int id);
 // The control's own text: GetWindowText of another process's edit control reads only
 // the caption it was created with.
 std::wstring controlText(HWND window);
+// The non-empty lines of a text (a run log read with controlText).
+std::vector<std::wstring> textLines(const std::wstring& text);
 
 }  // namespace qv::test

@@ -21,21 +21,6 @@ bool WriteWholeFile(const std::wstring& path, const std::vector<std::uint8_t>& b
   return ok;
 }
 
-std::vector<std::wstring> Lines(const std::wstring& text) {
-  std::vector<std::wstring> lines;
-  std::wstring line;
-  for (wchar_t c : text) {
-    if (c == L'\r' || c == L'\n') {
-      if (!line.empty()) lines.push_back(line);
-      line.clear();
-    } else {
-      line += c;
-    }
-  }
-  if (!line.empty()) lines.push_back(line);
-  return lines;
-}
-
 }  // namespace
 
 std::vector<std::uint8_t> Target() {
@@ -89,7 +74,7 @@ void ProgramWithLibrary::clickRun() const { click(quorvela::control_centre::kRun
 std::wstring ProgramWithLibrary::caption() const { return text(quorvela::control_centre::kRunNowButton); }
 
 std::vector<std::wstring> ProgramWithLibrary::log() const {
-  return Lines(text(quorvela::control_centre::kRunLogBox));
+  return textLines(text(quorvela::control_centre::kRunLogBox));
 }
 
 bool ProgramWithLibrary::logGrowsTo(std::size_t lines, DWORD timeoutMs) const {

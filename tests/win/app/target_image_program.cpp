@@ -62,21 +62,7 @@ void TargetProgram::postClick(int id) const {
 }
 
 std::vector<std::wstring> TargetProgram::logLines() const {
-  std::wstring text(65536, L'\0');
-  text.resize(static_cast<std::size_t>(SendMessageW(control(quorvela::control_centre::kRunLogBox), WM_GETTEXT,
-                                                    text.size(), reinterpret_cast<LPARAM>(text.data()))));
-  std::vector<std::wstring> lines;
-  std::wstring line;
-  for (wchar_t c : text) {
-    if (c == L'\r' || c == L'\n') {
-      if (!line.empty()) lines.push_back(line);
-      line.clear();
-    } else {
-      line += c;
-    }
-  }
-  if (!line.empty()) lines.push_back(line);
-  return lines;
+  return textLines(controlText(control(quorvela::control_centre::kRunLogBox)));
 }
 
 std::vector<std::wstring> TargetProgram::waitForLogLines(std::size_t count, DWORD timeoutMs) const {
