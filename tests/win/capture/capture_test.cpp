@@ -12,6 +12,7 @@
 #include "tests/win/capture/capture_driver.h"
 #include "tests/win/capture/captured_image.h"
 #include "tests/win/capture/pattern_window.h"
+#include "tests/support/wow64_wine.h"
 
 namespace {
 
@@ -120,6 +121,7 @@ class CaptureTest : public ::testing::Test {
 };
 
 TEST_F(CaptureTest, DragTakesExactlyTheSelectedScreenPixels) {
+  QV_SKIP_UNDER_WOW64_WINE("a drag on the capture windows never ends the capture");
   struct Case {
     const char* what;
     POINT from, to;
@@ -148,6 +150,7 @@ void SendPointer(DWORD flags, POINT at) {
 }
 
 TEST_F(CaptureTest, DragWithTheSystemPointerReachesTheOverlay) {
+  QV_SKIP_UNDER_WOW64_WINE("a drag on the capture windows never ends the capture");
   Observed seen;
   const Outcome o = Capture([&seen] {
     CaptureWindows w;
@@ -170,6 +173,7 @@ TEST_F(CaptureTest, DragWithTheSystemPointerReachesTheOverlay) {
 }
 
 TEST_F(CaptureTest, OverlayFadesTo120AndGuideRestsAtTheRightEdge) {
+  QV_SKIP_UNDER_WOW64_WINE("a drag on the capture windows never ends the capture");
   Observed seen;
   Capture(DragWhenSettled({{5, 5}, {{15, 15}}}, &seen));
   ASSERT_TRUE(seen.found);
@@ -183,6 +187,7 @@ TEST_F(CaptureTest, OverlayFadesTo120AndGuideRestsAtTheRightEdge) {
 }
 
 TEST_F(CaptureTest, SecondCaptureNamesANewBufferAndClosingKeepsIt) {
+  QV_SKIP_UNDER_WOW64_WINE("a drag on the capture windows never ends the capture");
   Observed a, b;
   const Outcome first = Capture(DragWhenSettled({{10, 10}, {{20, 20}}}, &a));
   const Outcome second = Capture(DragWhenSettled({{30, 30}, {{42, 37}}}, &b));
@@ -202,6 +207,7 @@ TEST_F(CaptureTest, SecondCaptureNamesANewBufferAndClosingKeepsIt) {
 }
 
 TEST_F(CaptureTest, PressWithoutMoveKeepsThePreviousRectangleAndAFlatDragIsEmpty) {
+  QV_SKIP_UNDER_WOW64_WINE("a drag on the capture windows never ends the capture");
   Observed seen;
   Capture(DragWhenSettled({{10, 10}, {{20, 20}}}, &seen));
   const Outcome still = Capture(DragWhenSettled({{50, 50}, {}}, &seen));
@@ -223,6 +229,7 @@ TEST_F(CaptureTest, PressWithoutMoveKeepsThePreviousRectangleAndAFlatDragIsEmpty
 }
 
 TEST_F(CaptureTest, ReleaseWhileTheGuideSlidesEndsCleanly) {
+  QV_SKIP_UNDER_WOW64_WINE("a drag on the capture windows never ends the capture");
   for (int round = 0; round < 5; ++round) {
     const Outcome o = Capture([] {
       CaptureWindows w;
