@@ -96,6 +96,16 @@ void DestroyBackBuffer() {
   g.backDc = nullptr;
 }
 
+// Wine keeps a window's drawing in its surface until the thread next waits for messages:
+// a wait of no time hands it to the X server, and a read from the screen returns only
+// once the server has drawn all that came before it.
+void ShowOnScreen() {
+  MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, QS_ALLINPUT);
+  HDC screen = GetDC(nullptr);
+  GetPixel(screen, 0, 0);
+  ReleaseDC(nullptr, screen);
+}
+
 LRESULT PaintTarget(HWND hwnd, const COPYDATASTRUCT* data) {
   using qv::standin::PaintTargetHeader;
   if (data->dwData != qv::standin::kPaintTarget || data->cbData < sizeof(PaintTargetHeader)) return 0;
@@ -108,6 +118,7 @@ LRESULT PaintTarget(HWND hwnd, const COPYDATASTRUCT* data) {
   BitBlt(dc, 0, 0, g.width, g.height, g.backDc, 0, 0, SRCCOPY);
   GdiFlush();
   ReleaseDC(hwnd, dc);
+  ShowOnScreen();
   const long long at = Now();
   char line[96];
   std::snprintf(line, sizeof line, "paint %lld %d %d\n", at, head.x, head.y);

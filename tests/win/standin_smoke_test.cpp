@@ -5,7 +5,6 @@
 
 #include "tests/support/bmp_builder.h"
 #include "tests/support/standin_client.h"
-#include "tests/support/wow64_wine.h"
 
 namespace {
 
@@ -29,7 +28,6 @@ TEST(StandIn, RecordsPostedKeysInOrderWithTimes) {
 }
 
 TEST(StandIn, PaintsATargetAndNotesWhen) {
-  QV_SKIP_UNDER_WOW64_WINE("GetPixel on the stand-in window DC does not see the painted target");
   qv::test::StandIn standin;
   ASSERT_NE(standin.window(), nullptr);
   const auto bmp = qv::test::MakeBmp24(2, 2, [](int, int) { return 0xFF0000u; });
