@@ -44,7 +44,9 @@ struct ShownCentre {
 };
 
 TEST(QuorvelaControlCentre, PagesAndControlsScaleEachValueByItself) {
-  QV_SKIP_UNDER_WOW64_WINE("a LogPixels set in the prefix does not reach the program started next");
+  QV_SKIP_UNDER_WOW64_WINE(
+      "GetDpiForMonitor keeps the DPI the session's display device cache was built with; a LogPixels set "
+      "later reaches GetDeviceCaps only");
   struct Case {
     DWORD dpi;
     double scale;

@@ -9,7 +9,9 @@ namespace qv::test {
 namespace {
 
 TEST(QuorvelaMainForm, ClientAreaAndPanelsFollowTheDpi) {
-  QV_SKIP_UNDER_WOW64_WINE("a LogPixels set in the prefix does not reach the program started next");
+  QV_SKIP_UNDER_WOW64_WINE(
+      "GetDpiForMonitor keeps the DPI the session's display device cache was built with; a LogPixels set "
+      "later reaches GetDeviceCaps only");
   struct Case {
     DWORD dpi;
     LONG width, height, navWidth, contentWidth;

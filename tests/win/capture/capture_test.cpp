@@ -23,6 +23,10 @@ using qv::test::PatternWindow;
 
 using Image = qv::test::CapturedImage;
 
+constexpr const char* kReleaseStallsUnderWow64 =
+    "after the release the capture thread blocks in its message loop with the overlay's and the capture "
+    "window's close requests still queued";
+
 struct Outcome {
   std::string text;
   const char* textAddress = nullptr;
@@ -121,7 +125,7 @@ class CaptureTest : public ::testing::Test {
 };
 
 TEST_F(CaptureTest, DragTakesExactlyTheSelectedScreenPixels) {
-  QV_SKIP_UNDER_WOW64_WINE("a drag on the capture windows never ends the capture");
+  QV_SKIP_UNDER_WOW64_WINE(kReleaseStallsUnderWow64);
   struct Case {
     const char* what;
     POINT from, to;
@@ -150,7 +154,7 @@ void SendPointer(DWORD flags, POINT at) {
 }
 
 TEST_F(CaptureTest, DragWithTheSystemPointerReachesTheOverlay) {
-  QV_SKIP_UNDER_WOW64_WINE("a drag on the capture windows never ends the capture");
+  QV_SKIP_UNDER_WOW64_WINE(kReleaseStallsUnderWow64);
   Observed seen;
   const Outcome o = Capture([&seen] {
     CaptureWindows w;
@@ -173,7 +177,7 @@ TEST_F(CaptureTest, DragWithTheSystemPointerReachesTheOverlay) {
 }
 
 TEST_F(CaptureTest, OverlayFadesTo120AndGuideRestsAtTheRightEdge) {
-  QV_SKIP_UNDER_WOW64_WINE("a drag on the capture windows never ends the capture");
+  QV_SKIP_UNDER_WOW64_WINE(kReleaseStallsUnderWow64);
   Observed seen;
   Capture(DragWhenSettled({{5, 5}, {{15, 15}}}, &seen));
   ASSERT_TRUE(seen.found);
@@ -187,7 +191,7 @@ TEST_F(CaptureTest, OverlayFadesTo120AndGuideRestsAtTheRightEdge) {
 }
 
 TEST_F(CaptureTest, SecondCaptureNamesANewBufferAndClosingKeepsIt) {
-  QV_SKIP_UNDER_WOW64_WINE("a drag on the capture windows never ends the capture");
+  QV_SKIP_UNDER_WOW64_WINE(kReleaseStallsUnderWow64);
   Observed a, b;
   const Outcome first = Capture(DragWhenSettled({{10, 10}, {{20, 20}}}, &a));
   const Outcome second = Capture(DragWhenSettled({{30, 30}, {{42, 37}}}, &b));
@@ -207,7 +211,7 @@ TEST_F(CaptureTest, SecondCaptureNamesANewBufferAndClosingKeepsIt) {
 }
 
 TEST_F(CaptureTest, PressWithoutMoveKeepsThePreviousRectangleAndAFlatDragIsEmpty) {
-  QV_SKIP_UNDER_WOW64_WINE("a drag on the capture windows never ends the capture");
+  QV_SKIP_UNDER_WOW64_WINE(kReleaseStallsUnderWow64);
   Observed seen;
   Capture(DragWhenSettled({{10, 10}, {{20, 20}}}, &seen));
   const Outcome still = Capture(DragWhenSettled({{50, 50}, {}}, &seen));
@@ -229,7 +233,7 @@ TEST_F(CaptureTest, PressWithoutMoveKeepsThePreviousRectangleAndAFlatDragIsEmpty
 }
 
 TEST_F(CaptureTest, ReleaseWhileTheGuideSlidesEndsCleanly) {
-  QV_SKIP_UNDER_WOW64_WINE("a drag on the capture windows never ends the capture");
+  QV_SKIP_UNDER_WOW64_WINE(kReleaseStallsUnderWow64);
   for (int round = 0; round < 5; ++round) {
     const Outcome o = Capture([] {
       CaptureWindows w;
