@@ -42,3 +42,20 @@ function(qv_wine_test name target)
   set_tests_properties(win.${name} PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 300
                        RESOURCE_LOCK wine-display)
 endfunction()
+
+# A Windows program run in a Wine session of its own at another DPI: Wine takes a
+# monitor's DPI once per session. The session (fixture wine-dpiN) is shared by every test
+# at that DPI.
+function(qv_wine_dpi_test name dpi target)
+  if(NOT TEST wine.dpi${dpi}.start)
+    add_test(NAME wine.dpi${dpi}.start
+             COMMAND ${CMAKE_SOURCE_DIR}/tools/wine-session start ${CMAKE_BINARY_DIR} --dpi ${dpi})
+    add_test(NAME wine.dpi${dpi}.stop
+             COMMAND ${CMAKE_SOURCE_DIR}/tools/wine-session stop ${CMAKE_BINARY_DIR} --dpi ${dpi})
+    set_tests_properties(wine.dpi${dpi}.start PROPERTIES FIXTURES_SETUP wine-dpi${dpi} TIMEOUT 300)
+    set_tests_properties(wine.dpi${dpi}.stop PROPERTIES FIXTURES_CLEANUP wine-dpi${dpi})
+  endif()
+  add_test(NAME win.${name}.dpi${dpi} COMMAND ${target} ${ARGN})
+  set_tests_properties(win.${name}.dpi${dpi} PROPERTIES FIXTURES_REQUIRED wine-dpi${dpi} TIMEOUT 300
+                       RESOURCE_LOCK wine-display ENVIRONMENT QV_WINE_DPI=${dpi})
+endfunction()

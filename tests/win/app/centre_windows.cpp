@@ -1,7 +1,7 @@
 #include "tests/win/app/centre_windows.h"
 
 #include "app/core/control_centre_design.h"
-#include "tests/win/app/prefix_dpi.h"
+#include "tests/win/app/session_dpi.h"
 
 namespace qv::test {
 

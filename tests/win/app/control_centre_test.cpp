@@ -3,9 +3,8 @@
 
 #include "app/core/control_centre_design.h"
 #include "tests/win/app/centre_windows.h"
-#include "tests/win/app/prefix_dpi.h"
+#include "tests/win/app/session_dpi.h"
 #include "tests/win/app/quorvela_run.h"
-#include "tests/support/wow64_wine.h"
 
 namespace qv::test {
 namespace {
@@ -43,10 +42,8 @@ struct ShownCentre {
   HWND page = nullptr;
 };
 
+// One case per DPI; each runs in the session at its DPI (tests/win/app/CMakeLists.txt).
 TEST(QuorvelaControlCentre, PagesAndControlsScaleEachValueByItself) {
-  QV_SKIP_UNDER_WOW64_WINE(
-      "GetDpiForMonitor keeps the DPI the session's display device cache was built with; a LogPixels set "
-      "later reaches GetDeviceCaps only");
   struct Case {
     DWORD dpi;
     double scale;
@@ -57,31 +54,30 @@ TEST(QuorvelaControlCentre, PagesAndControlsScaleEachValueByItself) {
       {120, 1.25, {0, 0, 59, 625}, {0, 0, 816, 625}, {0, 1, 59, 56}, {6, 6, 800, 254}},
       {144, 1.5, {0, 0, 71, 750}, {0, 0, 980, 750}, {0, 2, 71, 68}, {8, 8, 960, 305}},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.dpi);
-    PrefixDpi dpi(c.dpi);
-    const ShownCentre centre(L"centre" + std::to_wstring(c.dpi));
-    HWND form = centre.form;
-    HWND page = centre.page;
-    ASSERT_NE(centre.navBar, nullptr);
-    ASSERT_NE(page, nullptr);
-    EXPECT_EQ(placedIn(GetDlgItem(form, kNavPanelId), kPageId), c.navPage);
-    EXPECT_EQ(placedIn(GetDlgItem(form, kContentPanelId), kPageId), c.centrePage);
-    EXPECT_EQ(placedIn(centre.navBar, navigation_bar::kControlCentreButtonId), c.navButton);
-    EXPECT_EQ(placedIn(page, kTopPanel), c.topPanel);
+  const Case* c = caseForSessionDpi(cases);
+  ASSERT_NE(c, nullptr) << "no case for DPI " << sessionDpi();
+  measureInPhysicalPixels();
+  const ShownCentre centre(L"centre" + std::to_wstring(c->dpi));
+  HWND form = centre.form;
+  HWND page = centre.page;
+  ASSERT_NE(centre.navBar, nullptr);
+  ASSERT_NE(page, nullptr);
+  EXPECT_EQ(placedIn(GetDlgItem(form, kNavPanelId), kPageId), c->navPage);
+  EXPECT_EQ(placedIn(GetDlgItem(form, kContentPanelId), kPageId), c->centrePage);
+  EXPECT_EQ(placedIn(centre.navBar, navigation_bar::kControlCentreButtonId), c->navButton);
+  EXPECT_EQ(placedIn(page, kTopPanel), c->topPanel);
 
-    for (const auto& design : kControls) {
-      SCOPED_TRACE(design.id);
-      HWND parent = design.parentId ? GetDlgItem(page, design.parentId) : page;
-      ASSERT_NE(GetDlgItem(parent, design.id), nullptr);
-      const DesignRect expected = scaledRect(design.bounds, c.scale);
-      EXPECT_EQ(placedIn(parent, design.id), (Placed{expected.left, expected.top, expected.width, expected.height}));
-    }
-    // The three group boxes are the page's only direct children.
-    int direct = 0;
-    for (HWND child = GetWindow(page, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) ++direct;
-    EXPECT_EQ(direct, 3);
+  for (const auto& design : kControls) {
+    SCOPED_TRACE(design.id);
+    HWND parent = design.parentId ? GetDlgItem(page, design.parentId) : page;
+    ASSERT_NE(GetDlgItem(parent, design.id), nullptr);
+    const DesignRect expected = scaledRect(design.bounds, c->scale);
+    EXPECT_EQ(placedIn(parent, design.id), (Placed{expected.left, expected.top, expected.width, expected.height}));
   }
+  // The three group boxes are the page's only direct children.
+  int direct = 0;
+  for (HWND child = GetWindow(page, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) ++direct;
+  EXPECT_EQ(direct, 3);
 }
 
 TEST(QuorvelaControlCentre, NavigationButtonOnTheShownPageMovesNothing) {

@@ -1,17 +1,14 @@
 // The main form of the built program, seen from outside.
 #include <gtest/gtest.h>
 
-#include "tests/win/app/prefix_dpi.h"
+#include "tests/win/app/session_dpi.h"
 #include "tests/win/app/quorvela_run.h"
-#include "tests/support/wow64_wine.h"
 
 namespace qv::test {
 namespace {
 
+// One case per DPI; each runs in the session at its DPI (tests/win/app/CMakeLists.txt).
 TEST(QuorvelaMainForm, ClientAreaAndPanelsFollowTheDpi) {
-  QV_SKIP_UNDER_WOW64_WINE(
-      "GetDpiForMonitor keeps the DPI the session's display device cache was built with; a LogPixels set "
-      "later reaches GetDeviceCaps only");
   struct Case {
     DWORD dpi;
     LONG width, height, navWidth, contentWidth;
@@ -21,28 +18,27 @@ TEST(QuorvelaMainForm, ClientAreaAndPanelsFollowTheDpi) {
       {120, 875, 625, 59, 816},
       {144, 1050, 750, 71, 980},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.dpi);
-    PrefixDpi dpi(c.dpi);
-    QuorvelaRun run(L"dpi" + std::to_wstring(c.dpi), kFullStub, kInModuleFolder);
-    HWND form = run.child->waitForWindow();
-    ASSERT_NE(form, nullptr);
-    RECT client{};
-    GetClientRect(form, &client);
-    EXPECT_EQ(client.right - client.left, c.width);
-    EXPECT_EQ(client.bottom - client.top, c.height);
-    const RECT nav = childRectInParent(form, 102);
-    const RECT content = childRectInParent(form, 101);
-    EXPECT_EQ(nav.left, 0);
-    EXPECT_EQ(nav.top, 0);
-    EXPECT_EQ(nav.right - nav.left, c.navWidth);
-    EXPECT_EQ(nav.bottom - nav.top, c.height);
-    EXPECT_EQ(content.left, c.navWidth);
-    EXPECT_EQ(content.right - content.left, c.contentWidth);
-    EXPECT_EQ(content.bottom - content.top, c.height);
-    PostMessageW(form, WM_CLOSE, 0, 0);
-    EXPECT_EQ(run.child->waitForExit(), 0u);
-  }
+  const Case* c = caseForSessionDpi(cases);
+  ASSERT_NE(c, nullptr) << "no case for DPI " << sessionDpi();
+  measureInPhysicalPixels();
+  QuorvelaRun run(L"dpi" + std::to_wstring(c->dpi), kFullStub, kInModuleFolder);
+  HWND form = run.child->waitForWindow();
+  ASSERT_NE(form, nullptr);
+  RECT client{};
+  GetClientRect(form, &client);
+  EXPECT_EQ(client.right - client.left, c->width);
+  EXPECT_EQ(client.bottom - client.top, c->height);
+  const RECT nav = childRectInParent(form, 102);
+  const RECT content = childRectInParent(form, 101);
+  EXPECT_EQ(nav.left, 0);
+  EXPECT_EQ(nav.top, 0);
+  EXPECT_EQ(nav.right - nav.left, c->navWidth);
+  EXPECT_EQ(nav.bottom - nav.top, c->height);
+  EXPECT_EQ(content.left, c->navWidth);
+  EXPECT_EQ(content.right - content.left, c->contentWidth);
+  EXPECT_EQ(content.bottom - content.top, c->height);
+  PostMessageW(form, WM_CLOSE, 0, 0);
+  EXPECT_EQ(run.child->waitForExit(), 0u);
 }
 
 TEST(QuorvelaMainForm, FixedFrameCentredOnTheScreen) {

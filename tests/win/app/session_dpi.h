@@ -1,48 +1,38 @@
 #pragma once
-// The DPI of the test prefix, and where a program's windows sit, seen from outside.
+// The DPI of the Wine session the tests run in, and where a program's windows sit, seen
+// from outside. Wine takes a monitor's DPI once per session, so each DPI has a session of
+// its own (tools/wine-session start TREE --dpi N), named to the tests by QV_WINE_DPI.
 #include <windows.h>
+
+#include <cstdlib>
+#include <cstring>
 
 namespace qv::test {
 
-// Sets the prefix's DPI for programs started from now on, and puts the old values back.
-class PrefixDpi {
- public:
-  explicit PrefixDpi(DWORD dpi) {
-    for (auto& key : keys_) {
-      RegCreateKeyExW(key.root, key.path, 0, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &key.handle, nullptr);
-      DWORD size = sizeof key.old;
-      key.hadValue = RegQueryValueExW(key.handle, L"LogPixels", nullptr, nullptr,
-                                      reinterpret_cast<BYTE*>(&key.old), &size) == ERROR_SUCCESS;
-      RegSetValueExW(key.handle, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof dpi);
-    }
-  }
-  ~PrefixDpi() {
-    for (auto& key : keys_) {
-      if (!key.handle) continue;
-      if (key.hadValue) {
-        RegSetValueExW(key.handle, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&key.old), sizeof key.old);
-      } else {
-        RegDeleteValueW(key.handle, L"LogPixels");
-      }
-      RegCloseKey(key.handle);
-    }
-  }
-  PrefixDpi(const PrefixDpi&) = delete;
-  PrefixDpi& operator=(const PrefixDpi&) = delete;
+// 96 in the tree's default session.
+inline DWORD sessionDpi() {
+  const char* dpi = std::getenv("QV_WINE_DPI");
+  return dpi && *dpi ? static_cast<DWORD>(std::strtoul(dpi, nullptr, 10)) : 96;
+}
 
- private:
-  struct Key {
-    HKEY root;
-    const wchar_t* path;
-    HKEY handle = nullptr;
-    DWORD old = 0;
-    bool hadValue = false;
-  };
-  Key keys_[2] = {
-      {HKEY_CURRENT_USER, L"Control Panel\\Desktop"},
-      {HKEY_LOCAL_MACHINE, L"System\\CurrentControlSet\\Hardware Profiles\\Current\\Software\\Fonts"},
-  };
-};
+// The case of a table that belongs to this session's DPI, or nullptr.
+template <class Case, size_t N>
+const Case* caseForSessionDpi(const Case (&cases)[N]) {
+  for (const Case& c : cases)
+    if (c.dpi == sessionDpi()) return &c;
+  return nullptr;
+}
+
+// Makes this process per-monitor DPI aware, so that it sees other programs' windows in
+// physical pixels: Wine, like Windows, scales what an unaware process reads of them to 96 DPI.
+// Only takes effect before this process's first window.
+inline void measureInPhysicalPixels() {
+  using SetAwareness = HRESULT(WINAPI*)(int);
+  if (HMODULE shcore = LoadLibraryW(L"shcore.dll")) {
+    if (auto set = reinterpret_cast<SetAwareness>(reinterpret_cast<void*>(GetProcAddress(shcore, "SetProcessDpiAwareness"))))
+      set(2);
+  }
+}
 
 inline RECT childRectInParent(HWND parent, int id) {
   RECT rect{};
