@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "common/win/window_lease.h"
+#include "app/win/framework/window_lease.h"
 
 namespace quorvela::win {
 

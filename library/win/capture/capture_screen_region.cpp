@@ -8,7 +8,7 @@
 #include "library/capture_core/capture_state.h"
 #include "library/win/capture/runtime/class_registry.h"
 #include "library/win/capture/runtime/window_services.h"
-#include "library/win/capture/window_lease.h"
+#include "library/win/capture/step_lease.h"
 #include "library/win/frame/shutdown_hooks.h"
 
 namespace pixfarrow::capture {
@@ -21,34 +21,30 @@ struct Session {
   LoadedWindow* captureWindow = nullptr;
   std::unique_ptr<LoadedWindow> overlay;
   std::unique_ptr<LoadedWindow> guide;
-  std::shared_ptr<WindowLease> fadeLease;
-  std::shared_ptr<WindowLease> slideLease;
+  std::shared_ptr<StepLease> fadeLease;
+  std::shared_ptr<StepLease> slideLease;
 };
 
 Session* session = nullptr;
 
-void FadeInOverlay(const std::shared_ptr<WindowLease>& lease) {
+// The animation threads post their steps; the windows' own thread applies them.
+void FadeInOverlay(const std::shared_ptr<StepLease>& lease) {
   for (int i = 1; i <= kFadeSteps; ++i) {
-    if (!lease->WithWindow([i](HWND overlay) { SetWindowAlpha(overlay, FadeAlpha(i)); })) return;
+    if (!lease->Post(kSetAlphaRequest, static_cast<WPARAM>(FadeAlpha(i)), 0)) return;
     DelayWithEvents(kFadeDelayMs);
   }
 }
 
-void SlideInGuide(const std::shared_ptr<WindowLease>& lease) {
-  bool moving = true;
-  while (moving) {
-    const bool leased = lease->WithWindow([&moving](HWND guide) {
-      RECT r;
-      GetWindowRect(guide, &r);
-      const auto next = NextSlideLeft(r.left, r.right - r.left, ScreenWidth());
-      if (!next) {
-        moving = false;
-        return;
-      }
-      SetWindowPos(guide, nullptr, *next, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    });
-    if (!leased) return;
-    if (moving) DelayWithEvents(kSlideDelayMs);
+struct SlideFrom {
+  std::int32_t left, width, screenWidth;
+};
+
+void SlideInGuide(const std::shared_ptr<StepLease>& lease, SlideFrom from) {
+  std::int32_t left = from.left;
+  while (const auto next = NextSlideLeft(left, from.width, from.screenWidth)) {
+    if (!lease->Post(kMoveLeftRequest, static_cast<WPARAM>(*next), 0)) return;
+    left = *next;
+    DelayWithEvents(kSlideDelayMs);
   }
 }
 
@@ -87,7 +83,7 @@ void OnOverlayCreated(LoadedWindow& overlay) {
   top->onLeftDown = OnOverlayMouseDown;
   top->onMouseMove = OnOverlayMouseMove;
   top->onLeftUp = OnOverlayMouseUp;
-  session->fadeLease = std::make_shared<WindowLease>(overlay.window());
+  session->fadeLease = std::make_shared<StepLease>(overlay.window());
 }
 
 void OnOverlayFirstActivated(LoadedWindow&) {
@@ -100,16 +96,19 @@ void OnGuideCreated(LoadedWindow& guide) {
   GetWindowRect(guide.window(), &r);
   SetWindowPos(guide.window(), nullptr, GuideStartLeft(ScreenWidth(), r.right - r.left), 0, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  session->slideLease = std::make_shared<WindowLease>(guide.window());
+  session->slideLease = std::make_shared<StepLease>(guide.window());
 }
 
-void OnGuideFirstActivated(LoadedWindow&) {
+void OnGuideFirstActivated(LoadedWindow& guide) {
+  RECT r;
+  GetWindowRect(guide.window(), &r);
+  const SlideFrom from{r.left, r.right - r.left, ScreenWidth()};
   auto lease = session->slideLease;
-  StartThread([lease] { SlideInGuide(lease); });
+  StartThread([lease, from] { SlideInGuide(lease, from); });
 }
 
-// Both threads give their window back before it goes.
-void TakeBack(const std::shared_ptr<WindowLease>& lease) {
+// Both threads stop posting before their window goes.
+void TakeBack(const std::shared_ptr<StepLease>& lease) {
   if (lease) lease->TakeBack();
 }
 
@@ -146,6 +145,10 @@ const char* CaptureScreenRegion() {
   state.OnCaptureStarted();
   auto window = LoadedWindow::Load(BuildCaptureTemplates().captureWindow, nullptr, true,
                                    {OnCaptureWindowCreated, nullptr, nullptr});
+  // A capture ended by WM_QUIT leaves its windows standing, and their objects destroy them
+  // without their destroying events: stop the animations first.
+  TakeBack(current.fadeLease);
+  TakeBack(current.slideLease);
   // The owned windows went with CaptureWindow; free their objects before the session.
   current.guide.reset();
   current.overlay.reset();

@@ -1,6 +1,7 @@
 // The interactive capture driven as a user would: windows found on screen, a drag posted
 // to the overlay's board, the result read through the text the capture returns.
 #include <windows.h>
+#include <tlhelp32.h>
 
 #include <gtest/gtest.h>
 
@@ -12,7 +13,6 @@
 #include "tests/win/capture/capture_driver.h"
 #include "tests/win/capture/captured_image.h"
 #include "tests/win/capture/pattern_window.h"
-#include "tests/support/wow64_wine.h"
 
 namespace {
 
@@ -22,10 +22,6 @@ using qv::test::Drag;
 using qv::test::PatternWindow;
 
 using Image = qv::test::CapturedImage;
-
-constexpr const char* kReleaseStallsUnderWow64 =
-    "after the release the capture thread blocks in its message loop with the overlay's and the capture "
-    "window's close requests still queued";
 
 struct Outcome {
   std::string text;
@@ -125,7 +121,6 @@ class CaptureTest : public ::testing::Test {
 };
 
 TEST_F(CaptureTest, DragTakesExactlyTheSelectedScreenPixels) {
-  QV_SKIP_UNDER_WOW64_WINE(kReleaseStallsUnderWow64);
   struct Case {
     const char* what;
     POINT from, to;
@@ -154,7 +149,6 @@ void SendPointer(DWORD flags, POINT at) {
 }
 
 TEST_F(CaptureTest, DragWithTheSystemPointerReachesTheOverlay) {
-  QV_SKIP_UNDER_WOW64_WINE(kReleaseStallsUnderWow64);
   Observed seen;
   const Outcome o = Capture([&seen] {
     CaptureWindows w;
@@ -177,7 +171,6 @@ TEST_F(CaptureTest, DragWithTheSystemPointerReachesTheOverlay) {
 }
 
 TEST_F(CaptureTest, OverlayFadesTo120AndGuideRestsAtTheRightEdge) {
-  QV_SKIP_UNDER_WOW64_WINE(kReleaseStallsUnderWow64);
   Observed seen;
   Capture(DragWhenSettled({{5, 5}, {{15, 15}}}, &seen));
   ASSERT_TRUE(seen.found);
@@ -191,7 +184,6 @@ TEST_F(CaptureTest, OverlayFadesTo120AndGuideRestsAtTheRightEdge) {
 }
 
 TEST_F(CaptureTest, SecondCaptureNamesANewBufferAndClosingKeepsIt) {
-  QV_SKIP_UNDER_WOW64_WINE(kReleaseStallsUnderWow64);
   Observed a, b;
   const Outcome first = Capture(DragWhenSettled({{10, 10}, {{20, 20}}}, &a));
   const Outcome second = Capture(DragWhenSettled({{30, 30}, {{42, 37}}}, &b));
@@ -211,7 +203,6 @@ TEST_F(CaptureTest, SecondCaptureNamesANewBufferAndClosingKeepsIt) {
 }
 
 TEST_F(CaptureTest, PressWithoutMoveKeepsThePreviousRectangleAndAFlatDragIsEmpty) {
-  QV_SKIP_UNDER_WOW64_WINE(kReleaseStallsUnderWow64);
   Observed seen;
   Capture(DragWhenSettled({{10, 10}, {{20, 20}}}, &seen));
   const Outcome still = Capture(DragWhenSettled({{50, 50}, {}}, &seen));
@@ -233,7 +224,6 @@ TEST_F(CaptureTest, PressWithoutMoveKeepsThePreviousRectangleAndAFlatDragIsEmpty
 }
 
 TEST_F(CaptureTest, ReleaseWhileTheGuideSlidesEndsCleanly) {
-  QV_SKIP_UNDER_WOW64_WINE(kReleaseStallsUnderWow64);
   for (int round = 0; round < 5; ++round) {
     const Outcome o = Capture([] {
       CaptureWindows w;
@@ -244,6 +234,47 @@ TEST_F(CaptureTest, ReleaseWhileTheGuideSlidesEndsCleanly) {
     ExpectGone();
   }
   Sleep(500);  // any animation thread still running would now touch a destroyed window
+}
+
+int ThreadsOfThisProcess() {
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return -1;
+  int count = 0;
+  THREADENTRY32 entry{};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry))
+    if (entry.th32OwnerProcessID == GetCurrentProcessId()) ++count;
+  CloseHandle(snapshot);
+  return count;
+}
+
+// A capture ended by WM_QUIT destroys its windows without their destroying events; its
+// animation threads must stop all the same, not go on stepping destroyed windows.
+TEST_F(CaptureTest, QuitWhileTheGuideSlidesEndsTheAnimationThreads) {
+  Capture([] {
+    CaptureWindows w;
+    if (qv::test::WaitForOverlay(&w)) PostMessageW(w.capture, WM_CLOSE, 0, 0);
+  });
+  Sleep(200);
+  const int before = ThreadsOfThisProcess();
+  ASSERT_GT(before, 0);
+
+  const DWORD captureThread = GetCurrentThreadId();
+  const Outcome o = Capture([captureThread] {
+    CaptureWindows w;
+    if (qv::test::WaitForOverlay(&w)) PostThreadMessageW(captureThread, WM_QUIT, 7, 0);
+  });
+  MSG quit{};
+  EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the quit is passed on";
+  EXPECT_EQ(quit.wParam, 7u);
+  EXPECT_TRUE(o.parsed) << o.text;
+  ExpectGone();
+  int now = ThreadsOfThisProcess();
+  for (int i = 0; i < 100 && now > before; ++i) {
+    Sleep(10);
+    now = ThreadsOfThisProcess();
+  }
+  EXPECT_LE(now, before) << "animation threads still running";
 }
 
 TEST_F(CaptureTest, GuideShowsItsTitleAndSteps) {

@@ -3,6 +3,7 @@
 
 #include "library/win/capture/runtime/class_registry.h"
 #include "library/win/capture/runtime/runtime_module.h"
+#include "library/win/capture/runtime/window_services.h"
 
 namespace pixfarrow::capture {
 namespace {
@@ -186,6 +187,15 @@ LRESULT LoadedWindow::Handle(UINT message, WPARAM wp, LPARAM lp) {
     case kDestroyRequest:
       DestroyWindow(window_);
       return 0;
+    case kSetAlphaRequest:
+      SetWindowAlpha(window_, static_cast<int>(wp));
+      return 0;
+    case kMoveLeftRequest: {
+      RECT r;
+      GetWindowRect(window_, &r);
+      SetWindowPos(window_, nullptr, static_cast<int>(wp), r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      return 0;
+    }
     case WM_DESTROY:
       if (events_.destroying) events_.destroying(*this);
       return 0;

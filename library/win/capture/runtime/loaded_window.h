@@ -62,5 +62,10 @@ class LoadedWindow {
 
 // The private message that asks a loaded window to destroy itself.
 inline constexpr UINT kDestroyRequest = WM_APP + 0x103;
+// Steps that other threads post to a loaded window, which applies them on its own thread:
+// opacity (wParam, 0 to 255, see SetWindowAlpha) and a new left edge (wParam as a signed
+// int; top and size kept).
+inline constexpr UINT kSetAlphaRequest = WM_APP + 0x104;
+inline constexpr UINT kMoveLeftRequest = WM_APP + 0x105;
 
 }  // namespace pixfarrow::capture
