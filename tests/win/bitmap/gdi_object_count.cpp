@@ -7,20 +7,38 @@
 namespace qv::test {
 namespace {
 
-// Wine's table: 0x10000 entries of 24 bytes, the object type at offset 14 (0 when free),
-// reached through the PEB's GdiSharedHandleTable (offset 0x94 in a 32-bit PEB).
+// Wine's table: 0x10000 entries of 24 bytes, the object type at offset 14 (0 when free).
+// A 32-bit process reaches it through its PEB's GdiSharedHandleTable (offset 0x94); under
+// WoW64 the table hangs off the 64-bit PEB instead (offset 0xf8), and Wine keeps the 64-bit
+// TEB's address in the 32-bit TEB's GdiBatchCount (offset 0xf70).
 constexpr std::size_t kEntries = 0x10000, kEntrySize = 24, kTypeOffset = 14;
 
-const std::uint8_t* WineHandleTable() {
-  const std::uint8_t* peb = nullptr;
-  asm("movl %%fs:0x30, %0" : "=r"(peb));  // the PEB of a 32-bit process
-  const auto* table = *reinterpret_cast<const std::uint8_t* const*>(peb + 0x94);
-  if (!table) return nullptr;
+bool Readable(std::uintptr_t address, std::size_t size) {
   MEMORY_BASIC_INFORMATION region{};
-  if (VirtualQuery(table, &region, sizeof region) == 0 || region.State != MEM_COMMIT) return nullptr;
-  const auto end = reinterpret_cast<std::uintptr_t>(region.BaseAddress) + region.RegionSize;
-  if (reinterpret_cast<std::uintptr_t>(table) + kEntries * kEntrySize > end) return nullptr;
-  return table;
+  if (!address || VirtualQuery(reinterpret_cast<const void*>(address), &region, sizeof region) == 0) return false;
+  if (region.State != MEM_COMMIT || (region.Protect & (PAGE_NOACCESS | PAGE_GUARD))) return false;
+  return address + size <= reinterpret_cast<std::uintptr_t>(region.BaseAddress) + region.RegionSize;
+}
+
+template <class T>
+std::uint64_t Field(std::uint64_t base, std::size_t offset) {
+  if (base >> 32 || !Readable(static_cast<std::uintptr_t>(base + offset), sizeof(T))) return 0;
+  return *reinterpret_cast<const T*>(static_cast<std::uintptr_t>(base + offset));
+}
+
+std::uint64_t TableAddress() {
+  std::uintptr_t teb = 0;
+  asm("movl %%fs:0x18, %0" : "=r"(teb));  // the TEB of a 32-bit process
+  const std::uint64_t teb64 = Field<std::uint32_t>(teb, 0xf70);
+  if (teb64 && Field<std::uint64_t>(teb64, 0x30) == teb64)  // the 64-bit TEB points at itself
+    return Field<std::uint64_t>(Field<std::uint64_t>(teb64, 0x60), 0xf8);
+  return Field<std::uint32_t>(Field<std::uint32_t>(teb, 0x30), 0x94);
+}
+
+const std::uint8_t* WineHandleTable() {
+  const std::uint64_t table = TableAddress();
+  if (table >> 32 || !Readable(static_cast<std::uintptr_t>(table), kEntries * kEntrySize)) return nullptr;
+  return reinterpret_cast<const std::uint8_t*>(static_cast<std::uintptr_t>(table));
 }
 
 int CountTable(const std::uint8_t* table) {
