@@ -269,8 +269,9 @@ TEST_F(CaptureTest, QuitWhileTheGuideSlidesEndsTheAnimationThreads) {
   EXPECT_EQ(quit.wParam, 7u);
   EXPECT_TRUE(o.parsed) << o.text;
   ExpectGone();
+  // Each thread stops at its next step, a few milliseconds away.
   int now = ThreadsOfThisProcess();
-  for (int i = 0; i < 100 && now > before; ++i) {
+  for (int i = 0; i < 30 && now > before; ++i) {
     Sleep(10);
     now = ThreadsOfThisProcess();
   }
