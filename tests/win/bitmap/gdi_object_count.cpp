@@ -20,10 +20,12 @@ bool Readable(std::uintptr_t address, std::size_t size) {
   return address + size <= reinterpret_cast<std::uintptr_t>(region.BaseAddress) + region.RegionSize;
 }
 
+// The field at base + offset, 0 when base is 0 or the field is out of this process's reach.
 template <class T>
 std::uint64_t Field(std::uint64_t base, std::size_t offset) {
-  if (base >> 32 || !Readable(static_cast<std::uintptr_t>(base + offset), sizeof(T))) return 0;
-  return *reinterpret_cast<const T*>(static_cast<std::uintptr_t>(base + offset));
+  const std::uint64_t at = base + offset;
+  if (!base || at >> 32 || !Readable(static_cast<std::uintptr_t>(at), sizeof(T))) return 0;
+  return *reinterpret_cast<const T*>(static_cast<std::uintptr_t>(at));
 }
 
 std::uint64_t TableAddress() {
