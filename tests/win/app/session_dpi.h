@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "app/win/framework/display_scale.h"
+
 namespace qv::test {
 
 // 96 in the tree's default session.
@@ -23,16 +25,10 @@ const Case* caseForSessionDpi(const Case (&cases)[N]) {
   return nullptr;
 }
 
-// Makes this process per-monitor DPI aware, so that it sees other programs' windows in
-// physical pixels: Wine, like Windows, scales what an unaware process reads of them to 96 DPI.
-// Only takes effect before this process's first window.
-inline void measureInPhysicalPixels() {
-  using SetAwareness = HRESULT(WINAPI*)(int);
-  if (HMODULE shcore = LoadLibraryW(L"shcore.dll")) {
-    if (auto set = reinterpret_cast<SetAwareness>(reinterpret_cast<void*>(GetProcAddress(shcore, "SetProcessDpiAwareness"))))
-      set(2);
-  }
-}
+// Makes this process per-monitor DPI aware, as the program makes itself, so that it sees the
+// program's windows in physical pixels: Wine, like Windows, scales what an unaware process
+// reads of them to 96 DPI. Only takes effect before this process's first window.
+inline void measureInPhysicalPixels() { quorvela::win::requestPerMonitorDpiAwareness(); }
 
 inline RECT childRectInParent(HWND parent, int id) {
   RECT rect{};
