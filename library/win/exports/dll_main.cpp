@@ -2,7 +2,6 @@
 #include <windows.h>
 
 #include "library/core/process_events.h"
-#include "library/win/capture/capture_templates.h"
 #include "library/win/frame/library_lifetime.h"
 #include "library/win/frame/message_pump.h"
 
@@ -11,7 +10,6 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved
     case DLL_PROCESS_ATTACH:
       DisableThreadLibraryCalls(instance);
       pixfarrow::win::LibraryStartup(instance);
-      pixfarrow::capture::BuildCaptureTemplates();
       pixfarrow::SetProcessEventsHandler(&pixfarrow::win::DispatchPendingMessages);
       break;
     case DLL_PROCESS_DETACH:
