@@ -63,7 +63,11 @@ namespace {
 
 DWORD WINAPI RunRoutine(void* parameter) {
   std::unique_ptr<std::function<void()>> routine(static_cast<std::function<void()>*>(parameter));
-  (*routine)();
+  try {
+    (*routine)();
+  } catch (...) {
+    // Nothing leaves a thread of ours: the animation it ran just stops.
+  }
   return 0;
 }
 
