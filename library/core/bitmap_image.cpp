@@ -33,6 +33,10 @@ class EncodingSink final : public BmpRowSink {
 
 int ColorCountForDepth(int depth) { return depth <= 8 ? 1 << depth : 0; }
 
+// RowBytes of width x bits in 64 bits: the widest accepted row (2^26 pixels at 32 bits)
+// has 2^31 bits, one more than an int32 holds.
+std::int64_t RowBytesOf(std::int64_t width, std::int64_t bitsPerPixel) { return (width * bitsPerPixel + 31) / 32 * 4; }
+
 }  // namespace
 
 BitmapImage::BitmapImage() { BuildColorTables(); }
@@ -66,7 +70,7 @@ std::int32_t BitmapImage::LoadFromBmpBytes(const ByteSet& bytes) {
       !IsSupportedDepth(depth) || ReadU32(d + 30) != 0) {
     return 0;
   }
-  const std::uint64_t rowBytes = (static_cast<std::uint64_t>(width) * depth + 31) / 32 * 4;
+  const auto rowBytes = static_cast<std::uint64_t>(RowBytesOf(width, depth));
   if (static_cast<std::uint64_t>(width) * height > kMaxBmpPixels) return 0;
   const std::uint64_t dibSize = kInfoHeaderSize + 4ull * ColorCountForDepth(depth) + rowBytes * height;
   if (bytes.size() - kFileHeaderSize < dibSize) return 0;
@@ -91,7 +95,7 @@ std::int32_t BitmapImage::BuildPackedDib(std::int32_t width, std::int32_t height
   ByteSet dib = InfoHeaderBytes(header);
   const ByteSet* table = depth == 1 ? &monoPalette_ : depth == 4 ? &vga16Palette_ : depth == 8 ? &fixedPalette_ : nullptr;
   if (table) dib.insert(dib.end(), table->begin(), table->end());
-  dib.resize(dib.size() + static_cast<std::size_t>(RowBytes(width * depth)) * height, 0);
+  dib.resize(dib.size() + static_cast<std::size_t>(RowBytesOf(width, depth)) * height, 0);
   packedDib_ = std::move(dib);
   return 1;
 }
@@ -133,7 +137,7 @@ std::int32_t BitmapImage::ColorTableSize() const {
 std::int32_t BitmapImage::DibRowBytes() const {
   if (packedDib_.empty()) return 0;
   const std::int32_t planes = ReadU16(packedDib_.data() + 12);
-  return RowBytes(DibWidth() * planes * DibBitCount());
+  return static_cast<std::int32_t>(RowBytesOf(DibWidth(), std::int64_t{planes} * DibBitCount()));
 }
 
 ByteSet BitmapImage::ToBmpFileBytes() const {

@@ -28,6 +28,7 @@ std::unique_ptr<新位图操作类> 新位图操作类::Copy() const {
   copy->image_ = image_;
   copy->pixelsChanged_ = pixelsChanged_;
   if (dib_ && copy->MakeDibFromPackedDib(false)) {
+    Declared<api::GdiFlush>()();
     CopyBytes(copy->dib_->dibBits, dib_->dibBits, std::min(copy->dib_->bitsSize, dib_->bitsSize));
   }
   return copy;
@@ -74,7 +75,6 @@ std::int32_t 新位图操作类::LoadFromBitmapHandle(HBITMAP bitmap, std::int32
   if (!MakeDibFromPackedDib(false)) return 0;
   Declared<api::BitBlt>()(dib_->memoryDC.get(), 0, 0, record->bmWidth, record->bmHeight, source.get(), 0, 0,
                           SRCCOPY);
-  Declared<api::GdiFlush>()();
   CopyDibBitsToPackedDib();
   return 1;
 }
@@ -83,7 +83,6 @@ std::int32_t 新位图操作类::CreateBlank(std::int32_t width, std::int32_t he
   Reset();
   if (image_.BuildPackedDib(width, height, depth) != 1) return 0;
   if (!MakeDibFromPackedDib(false)) return 0;
-  Declared<api::GdiFlush>()();
   CopyDibBitsToPackedDib();
   return 1;
 }
@@ -167,6 +166,8 @@ bool 新位图操作类::MakeDibFromPackedDib(bool fromPackedDib, HDC reference)
 
 void 新位图操作类::CopyDibBitsToPackedDib() {
   if (!dib_) return;
+  // GDI may still hold drawing into the DIB section in its batch: let it land first.
+  Declared<api::GdiFlush>()();
   CopyBytes(image_.PixelBitsAddress(), dib_->dibBits,
             std::min(dib_->bitsSize, static_cast<std::size_t>(image_.PixelBytesSize())));
 }

@@ -75,7 +75,7 @@ class 新位图操作类 {
   virtual std::int32_t LoadFromClipboard(std::int32_t depth = 0);
   // 14: a black image; 0, with the object empty, for a refused depth or size.
   virtual std::int32_t CreateBlank(std::int32_t width, std::int32_t height, std::int32_t depth);
-  // 15: the DIB section's pixels copied into the packed DIB.
+  // 15: the DIB section's pixels copied into the packed DIB, GDI's batch flushed first.
   virtual void SyncPixelBytes();
   // 16: the packed DIB alone (the DIB section is not touched); 0 for a refused depth.
   virtual std::int32_t BuildPackedDib(std::int32_t width, std::int32_t height, std::int32_t depth);
@@ -142,7 +142,8 @@ class 新位图操作类 {
   // colour rule. The object must be empty; 0 leaves it empty.
   std::int32_t BlitIn(HDC source, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
                       std::int32_t depth, HDC reference = nullptr);
-  // Copies between the DIB section and the packed DIB, never past the smaller of the two.
+  // Copies the DIB section's pixels, after a GdiFlush, into the packed DIB, never past the
+  // smaller of the two.
   void CopyDibBitsToPackedDib();
   void SyncWhenChanged();
 

@@ -14,7 +14,6 @@ std::int32_t 新位图操作类::BlitIn(HDC source, std::int32_t x, std::int32_t
   if (image_.BuildPackedDib(width, height, blitDepth) != 1) return 0;
   if (!MakeDibFromPackedDib(false, reference)) return 0;
   Declared<api::BitBlt>()(dib_->memoryDC.get(), 0, 0, width, height, source, x, y, SRCCOPY);
-  Declared<api::GdiFlush>()();
   CopyDibBitsToPackedDib();
   if (depth != blitDepth && ConvertDepth(depth) != 1) {
     Reset();

@@ -1,13 +1,16 @@
-// The clipboard's bitmap in and out. The clipboard is open only within each call.
+// The clipboard's bitmap in and out. The clipboard is open only within each call, for the
+// library's hidden window: opened for no window, EmptyClipboard leaves it without an owner,
+// and SetClipboardData is documented to fail then.
 #include "library/win/bitmap/bitmap_class.h"
 #include "library/win/frame/declared_call.h"
+#include "library/win/frame/hidden_owner_window.h"
 
 namespace pixfarrow::win {
 namespace {
 
 class OpenClipboard {
  public:
-  OpenClipboard() : open_(Declared<api::OpenClipboard>()(nullptr) != 0) {}
+  OpenClipboard() : open_(Declared<api::OpenClipboard>()(HiddenOwnerWindow()) != 0) {}
   ~OpenClipboard() {
     if (open_) Declared<api::CloseClipboard>()();
   }

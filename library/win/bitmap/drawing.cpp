@@ -13,14 +13,14 @@ std::int32_t 新位图操作类::DrawTo(新位图操作类& target, std::int32_t
   const BOOL drawn = Declared<api::BitBlt>()(target.GetMemoryDC(), targetX, targetY, width.value_or(record->bmWidth),
                                              height.value_or(record->bmHeight), dib_->memoryDC.get(), sourceX, sourceY,
                                              SRCCOPY);
-  Declared<api::GdiFlush>()();
   target.SyncPixelBytes();
   return drawn ? 1 : 0;
 }
 
 void 新位图操作类::PaintToWindow(HWND window) {
   if (!BitmapRecord(GetBitmapHandle())) return;
-  // The packed DIB is a BITMAPINFO followed by its rows, as SetDIBitsToDevice takes them.
+  // The packed DIB is a BITMAPINFO followed by its rows, as SetDIBitsToDevice takes them;
+  // pixels set through GDI are flushed and copied into it first.
   SyncWhenChanged();
   const WindowDc dc(window);
   if (!dc.get()) return;

@@ -7,6 +7,7 @@
 #include "library/capture_core/capture_motion.h"
 #include "library/capture_core/capture_state.h"
 #include "library/win/capture/runtime/class_registry.h"
+#include "library/win/capture/runtime/handler_failure.h"
 #include "library/win/capture/runtime/window_services.h"
 #include "library/win/capture/step_lease.h"
 #include "library/win/frame/shutdown_hooks.h"
@@ -130,6 +131,30 @@ void OnCaptureWindowCreated(LoadedWindow& window) {
       {OnGuideCreated, OnGuideFirstActivated, [](LoadedWindow&) { TakeBack(session->slideLease); }});
 }
 
+// Ends a capture however it ends (a selection, a close, a quit, a failure): animations
+// stopped first, since a capture ended by WM_QUIT leaves its windows standing and their
+// objects destroy them without their destroying events; then the owned windows' objects,
+// CaptureWindow's, and the session.
+class SessionEnd {
+ public:
+  explicit SessionEnd(Session& current) : current_(current) { session = &current; }
+  ~SessionEnd() {
+    TakeBack(current_.fadeLease);
+    TakeBack(current_.slideLease);
+    current_.guide.reset();
+    current_.overlay.reset();
+    window.reset();
+    session = nullptr;
+  }
+  SessionEnd(const SessionEnd&) = delete;
+  SessionEnd& operator=(const SessionEnd&) = delete;
+
+  std::unique_ptr<LoadedWindow> window;
+
+ private:
+  Session& current_;
+};
+
 }  // namespace
 
 const char* CaptureScreenRegion() {
@@ -140,20 +165,14 @@ const char* CaptureScreenRegion() {
   (void)hooked;
   if (session) return StoreCaptureResultText();  // a capture is already under way on this thread
 
+  ForgetHandlerFailure();
   Session current;
-  session = &current;
-  state.OnCaptureStarted();
-  auto window = LoadedWindow::Load(BuildCaptureTemplates().captureWindow, nullptr, true,
-                                   {OnCaptureWindowCreated, nullptr, nullptr});
-  // A capture ended by WM_QUIT leaves its windows standing, and their objects destroy them
-  // without their destroying events: stop the animations first.
-  TakeBack(current.fadeLease);
-  TakeBack(current.slideLease);
-  // The owned windows went with CaptureWindow; free their objects before the session.
-  current.guide.reset();
-  current.overlay.reset();
-  window.reset();
-  session = nullptr;
+  {
+    SessionEnd end(current);
+    state.OnCaptureStarted();
+    end.window = LoadedWindow::Load(BuildCaptureTemplates().captureWindow, nullptr, true,
+                                    {OnCaptureWindowCreated, nullptr, nullptr});
+  }
   return StoreCaptureResultText();
 }
 

@@ -20,7 +20,7 @@ struct CaptureTemplates {
   WindowTemplate captureGuide;
 };
 
-// Built once, on the first call (the library's start-up makes that call).
+// Built once, on the first call (the first capture's).
 const CaptureTemplates& BuildCaptureTemplates();
 
 // The guide's instructions: its lines joined by CR LF.

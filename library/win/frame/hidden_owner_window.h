@@ -1,10 +1,11 @@
 #pragma once
-// HiddenOwnerWindow: a zero-size tool window with an empty title, never shown, created
-// at load on the loading thread to own the library's windows.
+// HiddenOwnerWindow: a zero-size tool window with an empty title, never shown, made on the
+// library's first use on the loading thread to own what the library opens (the clipboard).
 #include <windows.h>
 
 namespace pixfarrow::win {
 
+// Null until it is made.
 HWND HiddenOwnerWindow();
 
 void CreateHiddenOwnerWindow(HINSTANCE library);

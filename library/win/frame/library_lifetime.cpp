@@ -2,6 +2,7 @@
 
 #include <ole2.h>
 
+#include <atomic>
 #include <string>
 
 #include "library/win/frame/declared_call.h"
@@ -13,22 +14,29 @@ namespace pixfarrow::win {
 
 namespace {
 
-bool gOleStarted = false;
-DWORD gLoadingThread = 0;
+HINSTANCE gLibrary = nullptr;
+std::atomic<DWORD> gLoadingThread{0};
+// Written by the loading thread only.
+std::atomic<bool> gStartupComplete{false};
 
 }  // namespace
 
 void LibraryStartup(HINSTANCE library) {
-  if (!gOleStarted) {
-    gOleStarted = true;
-    OleInitialize(nullptr);
-  }
+  gLibrary = library;
+  gLoadingThread.store(GetCurrentThreadId(), std::memory_order_release);
   const std::string folder = HostExecutableFolderA();
   if (!folder.empty()) SetCurrentDirectoryA(folder.c_str());
-  CreateHiddenOwnerWindow(library);
-  gLoadingThread = GetCurrentThreadId();
-  // Once; when the host chose a DPI awareness before, the system keeps that one.
-  Declared<api::SetProcessDPIAware>()();
+  // Once; when the host chose a DPI awareness before, the system keeps that one. Through
+  // the import: user32 started before us, while a declared call would load libraries.
+  SetProcessDPIAware();
+}
+
+void CompleteStartup() {
+  if (gStartupComplete.load(std::memory_order_acquire)) return;
+  if (GetCurrentThreadId() != gLoadingThread.load(std::memory_order_acquire)) return;
+  gStartupComplete.store(true, std::memory_order_release);
+  OleInitialize(nullptr);
+  CreateHiddenOwnerWindow(gLibrary);
 }
 
 void LibraryShutdown(bool processEnding) {
@@ -38,6 +46,6 @@ void LibraryShutdown(bool processEnding) {
   ReleaseDeclaredCalls();
 }
 
-DWORD LoadingThreadId() { return gLoadingThread; }
+DWORD LoadingThreadId() { return gLoadingThread.load(std::memory_order_acquire); }
 
 }  // namespace pixfarrow::win

@@ -23,6 +23,11 @@ void DispatchPendingMessages() {
   s.lastTick = now;
   MSG message;
   while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    // The quit is the thread's own loop's to see: put it back and stop here.
+    if (message.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(message.wParam));
+      return;
+    }
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }

@@ -1,6 +1,8 @@
 #include "library/win/input/chat_window_finder.h"
 
 #include <algorithm>
+#include <exception>
+#include <utility>
 
 namespace pixfarrow::win {
 
@@ -10,9 +12,22 @@ namespace {
 // than the one looked for, so a cut title never matches).
 constexpr LRESULT kLongestTitle = 1 << 16;
 
-BOOL CALLBACK CollectVisible(HWND window, LPARAM list) {
-  if (GetWindowLongW(window, GWL_STYLE) & WS_VISIBLE) reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-  return TRUE;
+struct Collected {
+  std::vector<HWND> windows;
+  std::exception_ptr failure;
+};
+
+// Nothing may unwind through EnumWindows: a failure stops the enumeration and is thrown
+// on after it.
+BOOL CALLBACK CollectVisible(HWND window, LPARAM param) {
+  auto* collected = reinterpret_cast<Collected*>(param);
+  try {
+    if (GetWindowLongW(window, GWL_STYLE) & WS_VISIBLE) collected->windows.push_back(window);
+    return TRUE;
+  } catch (...) {
+    collected->failure = std::current_exception();
+    return FALSE;
+  }
 }
 
 bool Ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR& answer) {
@@ -23,9 +38,10 @@ bool Ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR& ans
 }  // namespace
 
 std::vector<HWND> ListTopLevelWindows() {
-  std::vector<HWND> windows;
-  EnumWindows(CollectVisible, reinterpret_cast<LPARAM>(&windows));
-  return windows;
+  Collected collected;
+  EnumWindows(CollectVisible, reinterpret_cast<LPARAM>(&collected));
+  if (collected.failure) std::rethrow_exception(collected.failure);
+  return std::move(collected.windows);
 }
 
 std::optional<std::string> WindowTitle(HWND window) {

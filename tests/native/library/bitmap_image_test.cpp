@@ -41,6 +41,17 @@ TEST(BitmapImage, TwentyFourBitRowIsPadded) {
   EXPECT_EQ(ReadU32(file.data() + 10), 54u);
 }
 
+// The widest row accepted: 2^26 pixels at 32 bits are 2^31 bits, past an int32.
+TEST(BitmapImage, WidestAcceptedRowHasItsFullSize) {
+  constexpr std::int32_t kWidest = 1 << 26;
+  BitmapImage image;
+  ASSERT_EQ(image.BuildPackedDib(kWidest, 1, 32), 1);
+  EXPECT_EQ(image.DibRowBytes(), kWidest * 4);
+  EXPECT_EQ(image.PixelBytesSize(), kWidest * 4);
+  EXPECT_EQ(image.PackedDib().size(), 40u + kWidest * 4u);
+  EXPECT_EQ(image.BuildPackedDib(kWidest + 1, 1, 32), 0);
+}
+
 TEST(BitmapImage, ColourTableFollowsTheDepth) {
   const std::pair<int, int> cases[] = {{1, 8}, {4, 64}, {8, 1024}, {16, 0}, {24, 0}, {32, 0}};
   for (const auto& [depth, size] : cases) {

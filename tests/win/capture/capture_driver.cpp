@@ -1,5 +1,7 @@
 #include "tests/win/capture/capture_driver.h"
 
+#include <tlhelp32.h>
+
 #include <vector>
 
 namespace qv::test {
@@ -76,6 +78,18 @@ std::wstring WindowText(HWND window) {
   std::vector<wchar_t> text(GetWindowTextLengthW(window) + 1);
   GetWindowTextW(window, text.data(), static_cast<int>(text.size()));
   return text.data();
+}
+
+int ThreadsOfThisProcess() {
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return -1;
+  int count = 0;
+  THREADENTRY32 entry{};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry))
+    if (entry.th32OwnerProcessID == GetCurrentProcessId()) ++count;
+  CloseHandle(snapshot);
+  return count;
 }
 
 }  // namespace qv::test

@@ -47,4 +47,7 @@ auto WhileDriving(Capture capture, std::function<void()> drive) {
 
 std::wstring WindowText(HWND window);
 
+// Threads of this process now; -1 when they cannot be listed.
+int ThreadsOfThisProcess();
+
 }  // namespace qv::test

@@ -1,7 +1,6 @@
 // The interactive capture driven as a user would: windows found on screen, a drag posted
 // to the overlay's board, the result read through the text the capture returns.
 #include <windows.h>
-#include <tlhelp32.h>
 
 #include <gtest/gtest.h>
 
@@ -236,18 +235,6 @@ TEST_F(CaptureTest, ReleaseWhileTheGuideSlidesEndsCleanly) {
   Sleep(500);  // any animation thread still running would now touch a destroyed window
 }
 
-int ThreadsOfThisProcess() {
-  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
-  if (snapshot == INVALID_HANDLE_VALUE) return -1;
-  int count = 0;
-  THREADENTRY32 entry{};
-  entry.dwSize = sizeof entry;
-  for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry))
-    if (entry.th32OwnerProcessID == GetCurrentProcessId()) ++count;
-  CloseHandle(snapshot);
-  return count;
-}
-
 // A capture ended by WM_QUIT destroys its windows without their destroying events; its
 // animation threads must stop all the same, not go on stepping destroyed windows.
 TEST_F(CaptureTest, QuitWhileTheGuideSlidesEndsTheAnimationThreads) {
@@ -256,7 +243,7 @@ TEST_F(CaptureTest, QuitWhileTheGuideSlidesEndsTheAnimationThreads) {
     if (qv::test::WaitForOverlay(&w)) PostMessageW(w.capture, WM_CLOSE, 0, 0);
   });
   Sleep(200);
-  const int before = ThreadsOfThisProcess();
+  const int before = qv::test::ThreadsOfThisProcess();
   ASSERT_GT(before, 0);
 
   const DWORD captureThread = GetCurrentThreadId();
@@ -270,10 +257,10 @@ TEST_F(CaptureTest, QuitWhileTheGuideSlidesEndsTheAnimationThreads) {
   EXPECT_TRUE(o.parsed) << o.text;
   ExpectGone();
   // Each thread stops at its next step, a few milliseconds away.
-  int now = ThreadsOfThisProcess();
+  int now = qv::test::ThreadsOfThisProcess();
   for (int i = 0; i < 30 && now > before; ++i) {
     Sleep(10);
-    now = ThreadsOfThisProcess();
+    now = qv::test::ThreadsOfThisProcess();
   }
   EXPECT_LE(now, before) << "animation threads still running";
 }

@@ -1,10 +1,13 @@
-// What loading and unloading Pixfarrow.dll do to the host process. DPI awareness is
-// per process and set once, so each LibraryLoadDpi case runs in a process of its own.
+// What loading and unloading Pixfarrow.dll do to the host process, and what its first use
+// does. DPI awareness is per process and set once, so each LibraryLoadDpi case runs in a
+// process of its own.
 #include <windows.h>
+#include <objbase.h>
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "tests/support/standin_client.h"
@@ -65,24 +68,51 @@ TEST(LibraryLoad, MovesTheCurrentDirectoryToTheHostFolderOnEveryLoad) {
   }
 }
 
-TEST(LibraryLoad, HasOneHiddenZeroSizeOwnerWindowWhileLoaded) {
-  ASSERT_TRUE(HiddenOwners().empty());
-  qv::test::PixfarrowDll dll;
-  ASSERT_NE(dll.module(), nullptr);
-  const auto owners = HiddenOwners();
-  ASSERT_EQ(owners.size(), 1u);
-  HWND owner = owners[0];
-  EXPECT_FALSE(GetWindowLongW(owner, GWL_STYLE) & WS_VISIBLE);
-  EXPECT_TRUE(GetWindowLongW(owner, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
-  EXPECT_EQ(GetParent(owner), nullptr);
-  RECT r{};
-  GetWindowRect(owner, &r);
-  EXPECT_EQ(r.right - r.left, 0);
-  EXPECT_EQ(r.bottom - r.top, 0);
-  EXPECT_EQ(GetWindowTextLengthW(owner), 0);
-  dll.Unload();
-  EXPECT_TRUE(HiddenOwners().empty());
-  EXPECT_EQ(GetModuleHandleW(qv::test::PixfarrowDllPath().c_str()), nullptr);
+// Whether OLE (COM) was started on this thread before; leaves the thread as it was.
+bool OleStartedHere() {
+  const HRESULT hr = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  if (SUCCEEDED(hr)) CoUninitialize();
+  return hr == S_FALSE;
+}
+
+// On a thread of its own, which nothing has started OLE on.
+TEST(LibraryLoad, StartsOleAndOneHiddenOwnerWindowOnItsFirstUseOnTheLoadingThread) {
+  std::thread([] {
+    ASSERT_TRUE(HiddenOwners().empty());
+    ASSERT_FALSE(OleStartedHere());
+    qv::test::PixfarrowDll dll;
+    ASSERT_NE(dll.module(), nullptr);
+    // Neither under the loader lock.
+    EXPECT_TRUE(HiddenOwners().empty()) << "made at load";
+    EXPECT_FALSE(OleStartedHere()) << "started at load";
+    auto qwxjb = dll.Export<qv::test::QwxjbFn>("QWXJB");
+    ASSERT_NE(qwxjb, nullptr);
+    // Nor for a call on another thread: a window made there would end with it.
+    std::thread([qwxjb] {
+      qwxjb();
+      EXPECT_FALSE(OleStartedHere()) << "started on another thread";
+    }).join();
+    EXPECT_TRUE(HiddenOwners().empty()) << "made for another thread";
+
+    qwxjb();
+    EXPECT_TRUE(OleStartedHere());
+    qwxjb();
+    const auto owners = HiddenOwners();
+    ASSERT_EQ(owners.size(), 1u);
+    HWND owner = owners[0];
+    EXPECT_EQ(GetWindowThreadProcessId(owner, nullptr), GetCurrentThreadId());
+    EXPECT_FALSE(GetWindowLongW(owner, GWL_STYLE) & WS_VISIBLE);
+    EXPECT_TRUE(GetWindowLongW(owner, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+    EXPECT_EQ(GetParent(owner), nullptr);
+    RECT r{};
+    GetWindowRect(owner, &r);
+    EXPECT_EQ(r.right - r.left, 0);
+    EXPECT_EQ(r.bottom - r.top, 0);
+    EXPECT_EQ(GetWindowTextLengthW(owner), 0);
+    dll.Unload();
+    EXPECT_TRUE(HiddenOwners().empty());
+    EXPECT_EQ(GetModuleHandleW(qv::test::PixfarrowDllPath().c_str()), nullptr);
+  }).join();
 }
 
 // Windows 10 interfaces, looked up so the test builds against older headers.

@@ -12,6 +12,7 @@ using QwxjbFn = std::int32_t(__stdcall*)();
 using JpxxFn = std::int32_t(__stdcall*)(std::int32_t);
 using TdwxwbFn = std::int32_t(__stdcall*)(std::int32_t, std::int32_t, std::int32_t);
 using ScwxwbFn = std::int32_t(__stdcall*)(std::int32_t);
+using JqmbtFn = std::int32_t(__stdcall*)();
 
 // <test bin>\..\dist\Quorvela\模块\Pixfarrow.dll, made absolute.
 std::wstring PixfarrowDllPath();

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "library/win/capture/runtime/dib_bytes.h"
+
 namespace pixfarrow::capture {
 
 BoardSurface::BoardSurface() {
@@ -38,6 +40,15 @@ void BoardSurface::Resize(int width, int height, COLORREF fill) {
   if (bitmap_) displaced_ = gdi::SelectObject(dc_.get(), bitmap_.get());
   width_ = bitmap_ ? width : 0;
   height_ = bitmap_ ? height : 0;
+}
+
+qv::BmpFileBytes BoardSurface::FileBytes() const {
+  if (!bitmap_) return {};
+  // GetDIBits reads a bitmap that no DC holds: GDI's batch lands first, then what the
+  // bitmap displaced takes its place in the DC for the read, and the bitmap comes back.
+  gdi::GdiFlush();
+  const ScopedSelect out(dc_.get(), displaced_);
+  return BitmapFileBytes(bitmap_.get());
 }
 
 }  // namespace pixfarrow::capture

@@ -3,6 +3,7 @@
 // into a memory DC of its own for as long as it lives.
 #include <windows.h>
 
+#include "common/bmp_file_bytes.h"
 #include "library/win/capture/runtime/gdi_owners.h"
 
 namespace pixfarrow::capture {
@@ -16,6 +17,9 @@ class BoardSurface {
 
   // A new bitmap of the size, filled with `fill`, keeping what fits of the old one.
   void Resize(int width, int height, COLORREF fill);
+
+  // The bitmap as BMP file bytes at the display's depth; empty without width or height.
+  qv::BmpFileBytes FileBytes() const;
 
   HDC dc() const { return dc_.get(); }
   HBITMAP bitmap() const { return bitmap_.get(); }

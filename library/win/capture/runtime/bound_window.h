@@ -1,8 +1,11 @@
 #pragma once
 // The one window procedure of the runtime's window objects: the object passed as the
 // creation parameter is bound on WM_NCCREATE and let go on WM_NCDESTROY; in between,
-// every message goes to its Handle(message, wParam, lParam).
+// every message goes to its Handle(message, wParam, lParam). What a handler throws is kept
+// for the modal loop (handler_failure.h), and the message gets its default handling.
 #include <windows.h>
+
+#include "library/win/capture/runtime/handler_failure.h"
 
 namespace pixfarrow::capture {
 
@@ -20,7 +23,12 @@ LRESULT CALLBACK BoundWindowProcedure(HWND window, UINT message, WPARAM wp, LPAR
     self->window_ = nullptr;
     return DefWindowProcW(window, message, wp, lp);
   }
-  return self->Handle(message, wp, lp);
+  try {
+    return self->Handle(message, wp, lp);
+  } catch (...) {
+    KeepHandlerFailure();
+    return DefWindowProcW(window, message, wp, lp);
+  }
 }
 
 }  // namespace pixfarrow::capture

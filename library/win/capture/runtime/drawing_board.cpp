@@ -125,7 +125,7 @@ void DrawingBoard::CopyTo(int x, int y, int width, int height, DrawingBoard& tar
   target.ShowRegion(tx, ty, width, height);
 }
 
-qv::BmpFileBytes DrawingBoard::ImageBytes() const { return BitmapFileBytes(surface_.bitmap()); }
+qv::BmpFileBytes DrawingBoard::ImageBytes() const { return surface_.FileBytes(); }
 
 void DrawingBoard::ShowRegion(int x, int y, int width, int height) const {
   if (!window_ || !IsWindowVisible(window_) || width <= 0 || height <= 0) return;

@@ -25,6 +25,7 @@ inline BOOL BitBlt(HDC d, int x, int y, int w, int h, HDC s, int sx, int sy, DWO
 inline int GetDIBits(HDC dc, HBITMAP b, UINT start, UINT lines, void* bits, BITMAPINFO* info, UINT usage) {
   return Declared<api::GetDIBits>()(dc, b, start, lines, bits, info, usage);
 }
+inline BOOL GdiFlush() { return Declared<api::GdiFlush>()(); }
 inline int GetObject(HGDIOBJ o, int size, void* out) { return Declared<api::GetObjectA>()(o, size, out); }
 inline HBRUSH CreateSolidBrush(COLORREF c) { return Declared<api::CreateSolidBrush>()(c); }
 inline int FillRect(HDC dc, const RECT* r, HBRUSH b) { return Declared<api::FillRect>()(dc, r, b); }

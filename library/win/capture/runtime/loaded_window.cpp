@@ -2,6 +2,7 @@
 #include "library/win/capture/runtime/loaded_window.h"
 
 #include "library/win/capture/runtime/class_registry.h"
+#include "library/win/capture/runtime/handler_failure.h"
 #include "library/win/capture/runtime/runtime_module.h"
 #include "library/win/capture/runtime/window_services.h"
 
@@ -98,8 +99,11 @@ std::unique_ptr<LoadedWindow> LoadedWindow::Load(const WindowTemplate& from, con
       ShowWindow(window, SW_SHOW);
   }
   if (modal) {
+    // A failure that a window procedure kept is thrown on from here; `self` then destroys
+    // the window and the windows it owns.
     MSG msg;
     while (self->window_) {
+      RethrowHandlerFailure();
       const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
       if (got <= 0) {
         if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
@@ -108,6 +112,7 @@ std::unique_ptr<LoadedWindow> LoadedWindow::Load(const WindowTemplate& from, con
       TranslateMessage(&msg);
       DispatchMessageW(&msg);
     }
+    RethrowHandlerFailure();
   }
   return self;
 }

@@ -37,7 +37,8 @@ class LoadedWindow {
   void SetBackgroundColour(COLORREF colour);
 
   // LoadWindow: creates the window from its template, every control, fires `created`,
-  // then shows it. Modal: runs a message loop here until the window is destroyed.
+  // then shows it. Modal: runs a message loop here until the window is destroyed, or until
+  // a handler of one of the thread's windows throws, which is thrown on from here.
   static std::unique_ptr<LoadedWindow> Load(const WindowTemplate& from, const LoadedWindow* parent, bool modal,
                                             WindowEvents events);
 

@@ -61,21 +61,42 @@ void DelayWithEvents(DWORD ms) {
 
 namespace {
 
+struct Started {
+  std::function<void()> routine;
+  HMODULE pinned;
+};
+
+// The thread holds a reference to the module whose code it runs and gives it back as it
+// exits, from the system's code: a host may free the library as soon as JQMBT returns,
+// while the thread still has a step to finish.
 DWORD WINAPI RunRoutine(void* parameter) {
-  std::unique_ptr<std::function<void()>> routine(static_cast<std::function<void()>*>(parameter));
-  (*routine)();
-  return 0;
+  HMODULE pinned = nullptr;
+  {
+    std::unique_ptr<Started> started(static_cast<Started*>(parameter));
+    pinned = started->pinned;
+    try {
+      started->routine();
+    } catch (...) {
+      // Nothing leaves a thread of ours: the animation it ran just stops.
+    }
+  }
+  FreeLibraryAndExitThread(pinned, 0);
 }
 
 }  // namespace
 
 bool StartThread(std::function<void()> routine) {
-  auto* owned = new std::function<void()>(std::move(routine));
-  HANDLE thread = CreateThread(nullptr, 0, &RunRoutine, owned, 0, nullptr);
+  auto started = std::make_unique<Started>(Started{std::move(routine), nullptr});
+  if (!GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS, reinterpret_cast<LPCWSTR>(&RunRoutine),
+                          &started->pinned))
+    return false;
+  const HMODULE pinned = started->pinned;
+  HANDLE thread = CreateThread(nullptr, 0, &RunRoutine, started.get(), 0, nullptr);
   if (!thread) {
-    delete owned;
+    FreeLibrary(pinned);
     return false;
   }
+  static_cast<void>(started.release());  // the thread's now
   CloseHandle(thread);
   return true;
 }

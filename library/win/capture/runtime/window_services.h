@@ -30,7 +30,8 @@ void SetWindowAlpha(HWND window, int alpha);
 // Waits until the tick count has moved on by more than `ms`, handling this thread's messages.
 void DelayWithEvents(DWORD ms);
 
-// Runs the routine on a new thread whose handle is closed at once.
+// Runs the routine on a new thread whose handle is closed at once. The thread keeps the
+// module that holds this code loaded until it has ended.
 bool StartThread(std::function<void()> routine);
 
 void LockRedraw(HWND window);
