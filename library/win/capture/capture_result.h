@@ -8,7 +8,7 @@
 namespace pixfarrow::capture {
 
 // The text of an empty capture, "0分割0" in GBK, which never goes away: what JQMBT gives
-// when its capture fails.
+// when not even the text of the kept capture can be made.
 inline constexpr char kEmptyCaptureResultText[] = "0\xB7\xD6\xB8\xEE" "0";
 
 // Replaces CapturedImage (the old buffer is freed).

@@ -1,6 +1,6 @@
 // The exports: thin stdcall entries that pass their 32-bit arguments to the work. Each
 // gives its failure value when the work throws: ZT not found, QWXJB no window, JQMBT the
-// text of the empty capture.
+// text of the capture it keeps (of the empty capture where even that text cannot be made).
 #include <cstdint>
 
 #include "library/core/image_search.h"
@@ -44,8 +44,15 @@ std::int32_t __stdcall JPXX(std::int32_t window) {
 }
 
 std::int32_t __stdcall JQMBT() {
-  return AtExport(AddressValue(pixfarrow::capture::kEmptyCaptureResultText),
-                  [] { return AddressValue(pixfarrow::capture::CaptureScreenRegion()); });
+  // A capture that fails keeps the last one, as a capture closed without a selection does,
+  // so the caller's target is not emptied by a failure.
+  return AtExport(AddressValue(pixfarrow::capture::kEmptyCaptureResultText), [] {
+    try {
+      return AddressValue(pixfarrow::capture::CaptureScreenRegion());
+    } catch (...) {
+      return AddressValue(pixfarrow::capture::StoreCaptureResultText());
+    }
+  });
 }
 
 std::int32_t __stdcall TDWXWB(std::int32_t window, std::int32_t textAddress, std::int32_t textLength) {
