@@ -52,9 +52,12 @@ int ProgramMain(HINSTANCE instance, const ClassInfo& applicationClass) {
   if (GuardedAppStart(*app) == 0) {
     exitCode = -1;
   } else if (mainWindowHandle()) {
-    exitCode = runGuarded([&] { return CVolMainMessageLoop(*app); });
+    // A quit message (any process may post one) ends the program as closing its form does:
+    // at once, with the message's code, while a worker may still be in its round.
+    EndProcessNow(static_cast<UINT>(runGuarded([&] { return CVolMainMessageLoop(*app); })));
   }
 
+  // Without a main window no run can have started.
   application.reset();
   ExternalLibraryRelease();
   if (comReady) CoUninitialize();
