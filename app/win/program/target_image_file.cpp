@@ -1,5 +1,10 @@
 #include "app/win/program/target_image_file.h"
 
+#include <windows.h>
+
+#include <algorithm>
+
+#include "app/core/target_image/largest_target.h"
 #include "app/win/framework/program_folder.h"
 #include "app/win/framework/read_file_bytes.h"
 #include "app/win/framework/replace_file_bytes.h"
@@ -12,9 +17,17 @@ std::wstring TargetImagePath() {
   return folder + L"目标图.bmp";
 }
 
+std::uint64_t LargestTargetBytes() {
+  const auto largest = [](int screen, int virtualScreen, int window) {
+    return std::max({GetSystemMetrics(screen), GetSystemMetrics(virtualScreen), GetSystemMetrics(window)});
+  };
+  return LargestCaptureFileBytes(largest(SM_CXSCREEN, SM_CXVIRTUALSCREEN, SM_CXMAXTRACK),
+                                 largest(SM_CYSCREEN, SM_CYVIRTUALSCREEN, SM_CYMAXTRACK));
+}
+
 void LoadTargetImageFile(RunState& state) {
   const std::wstring path = TargetImagePath();
-  state.targetImage.replace(path.empty() ? ByteBuffer{} : ReadFileBytes(path));
+  state.targetImage.replace(path.empty() ? ByteBuffer{} : ReadFileBytes(path, LargestTargetBytes()));
 }
 
 void StoreTargetImageFile(const ByteBuffer& bytes) {

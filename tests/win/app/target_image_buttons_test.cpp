@@ -47,10 +47,13 @@ TEST(TargetImageButtons, StartWithoutAStoredTargetShowsThePlaceholderAndRefusesA
   struct Case {
     const wchar_t* label;
     std::optional<ByteBuffer> file;
+    std::int64_t sparseSize = 0;
   };
-  for (const Case& c : {Case{L"absent", std::nullopt}, Case{L"empty", ByteBuffer{}}}) {
+  // 1.5 GB: larger than any capture, and more than the program could take in one piece.
+  const Case cases[] = {{L"absent", std::nullopt}, {L"empty", ByteBuffer{}}, {L"huge", std::nullopt, 1'500'000'000}};
+  for (const Case& c : cases) {
     SCOPED_TRACE(c.label);
-    TargetProgram program(std::wstring(L"start_") + c.label, {.targetFile = c.file});
+    TargetProgram program(std::wstring(L"start_") + c.label, {.targetFile = c.file, .sparseTargetFile = c.sparseSize});
     ASSERT_TRUE(program.ready());
     EXPECT_EQ(program.logLines(), std::vector<std::wstring>{kWindowMissingAtStart});
     if (ProgramHasImage(506)) {

@@ -20,25 +20,29 @@ using quorvela::win::ReadFileBytes;
 using quorvela::win::ReplaceFileBytes;
 
 const std::wstring kTarget = L"目标图.bmp";
+constexpr std::uint64_t kNoBound = UINT64_MAX;
 
 TEST(ReadFileBytes, WholeFileOrEmpty) {
   TempFolder folder(L"read");
   const std::wstring file = folder.path() + L"\\" + kTarget;
-  EXPECT_TRUE(ReadFileBytes(file).empty()) << "missing";
+  EXPECT_TRUE(ReadFileBytes(file, kNoBound).empty()) << "missing";
   ASSERT_TRUE(WriteWholeFile(file, {}));
-  EXPECT_TRUE(ReadFileBytes(file).empty()) << "0 bytes";
+  EXPECT_TRUE(ReadFileBytes(file, kNoBound).empty()) << "0 bytes";
   ASSERT_TRUE(WriteWholeFile(file, Pattern(5000)));
-  EXPECT_EQ(ReadFileBytes(file), Pattern(5000));
-  EXPECT_TRUE(ReadFileBytes(folder.path()).empty()) << "a folder";
-  {
-    // Longer than this 32-bit process can hold (sparse, so it costs no disk).
-    const UniqueHandle huge(CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-    ASSERT_TRUE(huge);
-    LARGE_INTEGER size{};
-    size.QuadPart = 0x7FFFFFF0;
-    ASSERT_TRUE(SetFilePointerEx(huge.get(), size, nullptr, FILE_BEGIN) && SetEndOfFile(huge.get()));
-  }
-  EXPECT_TRUE(ReadFileBytes(file).empty()) << "too large to hold";
+  EXPECT_EQ(ReadFileBytes(file, kNoBound), Pattern(5000));
+  EXPECT_EQ(ReadFileBytes(file, 5000), Pattern(5000)) << "as long as the bound";
+  EXPECT_TRUE(ReadFileBytes(file, 4999).empty()) << "a byte longer than the bound";
+  EXPECT_TRUE(ReadFileBytes(folder.path(), kNoBound).empty()) << "a folder";
+}
+
+TEST(ReadFileBytes, ALongFileIsRefusedBeforeAnyMemoryIsTaken) {
+  TempFolder folder(L"read_long");
+  const std::wstring file = folder.path() + L"\\" + kTarget;
+  // 1.5 GB: more than this process could take in one piece.
+  ASSERT_TRUE(WriteSparseFile(file, 1'500'000'000));
+  EXPECT_TRUE(ReadFileBytes(file, 1 << 20).empty()) << "longer than the bound";
+  ASSERT_TRUE(WriteSparseFile(file, 0x80000000LL));
+  EXPECT_TRUE(ReadFileBytes(file, kNoBound).empty()) << "longer than a buffer can hold";
 }
 
 TEST(ReplaceFileBytes, FileHoldsExactlyTheNewBytesAndNothingIsLeftBeside) {
