@@ -8,6 +8,7 @@
 #include "app/win/framework/program_folder.h"
 #include "app/win/framework/read_file_bytes.h"
 #include "app/win/framework/replace_file_bytes.h"
+#include "app/win/framework/write_file_in_place.h"
 
 namespace quorvela::win {
 
@@ -30,9 +31,12 @@ void LoadTargetImageFile(RunState& state) {
   state.targetImage.replace(path.empty() ? ByteBuffer{} : ReadFileBytes(path, LargestTargetBytes()));
 }
 
-void StoreTargetImageFile(const ByteBuffer& bytes) {
+bool StoreTargetImageFile(const ByteBuffer& bytes) {
   const std::wstring path = TargetImagePath();
-  if (!path.empty()) ReplaceFileBytes(path, bytes);
+  if (path.empty()) return false;
+  // A folder that refuses new files, a path too long for a temporary name beside it, a file
+  // open without delete sharing: the old file cannot be replaced whole.
+  return ReplaceFileBytes(path, bytes) || WriteFileInPlace(path, bytes);
 }
 
 }  // namespace quorvela::win

@@ -21,7 +21,8 @@ std::uint64_t LargestTargetBytes();
 void LoadTargetImageFile(RunState& state);
 
 // After a capture: the file replaced whole by the bytes (an empty target leaves an empty
-// file). A failed write keeps the old file and says nothing.
-void StoreTargetImageFile(const ByteBuffer& bytes);
+// file), or, where it cannot be replaced, written over in place (WriteFileInPlace). Says
+// nothing; true when the file now holds the bytes.
+bool StoreTargetImageFile(const ByteBuffer& bytes);
 
 }  // namespace quorvela::win

@@ -8,6 +8,7 @@
 
 #include "app/win/framework/read_file_bytes.h"
 #include "app/win/framework/replace_file_bytes.h"
+#include "app/win/framework/write_file_in_place.h"
 #include "tests/support/win_handles.h"
 #include "tests/win/app/program_folder.h"
 #include "tests/win/app/target_image/file_folder.h"
@@ -18,6 +19,7 @@ namespace {
 using quorvela::ByteBuffer;
 using quorvela::win::ReadFileBytes;
 using quorvela::win::ReplaceFileBytes;
+using quorvela::win::WriteFileInPlace;
 
 const std::wstring kTarget = L"目标图.bmp";
 constexpr std::uint64_t kNoBound = UINT64_MAX;
@@ -93,9 +95,63 @@ TEST(ReplaceFileBytes, FailedReplaceKeepsTheOldFileAndLeavesNoTemporary) {
   EXPECT_EQ(FileNames(folder.path()), (std::vector<std::wstring>{L"sub", kTarget}));
 }
 
+// Where the file cannot be replaced whole, it can still be written over, unless no one
+// may write it.
+TEST(WriteFileInPlace, FileOpenElsewhere) {
+  struct Case {
+    const char* label;
+    DWORD sharing;  // of the other opening
+    bool written;
+  };
+  const Case cases[] = {
+      {"shared for reading and writing, not for deleting", FILE_SHARE_READ | FILE_SHARE_WRITE, true},
+      {"not shared", 0, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.label);
+    TempFolder folder(L"in_use");
+    const std::wstring file = folder.path() + L"\\" + kTarget;
+    ASSERT_TRUE(WriteWholeFile(file, Pattern(300, 3)));
+    {
+      const UniqueHandle inUse(CreateFileW(file.c_str(), GENERIC_READ, c.sharing, nullptr, OPEN_EXISTING, 0, nullptr));
+      ASSERT_TRUE(inUse);
+      EXPECT_FALSE(ReplaceFileBytes(file, Pattern(5000)));
+      EXPECT_EQ(WriteFileInPlace(file, Pattern(5000)), c.written);
+    }
+    EXPECT_EQ(PlainRead(file), c.written ? Pattern(5000) : Pattern(300, 3));
+    EXPECT_EQ(FileNames(folder.path()), std::vector<std::wstring>{kTarget});
+  }
+}
+
+TEST(WriteFileInPlace, LongerShorterNewOrEmpty) {
+  struct Case {
+    const char* label;
+    std::optional<ByteBuffer> old;
+    ByteBuffer next;
+  };
+  const Case cases[] = {
+      {"no old file", std::nullopt, Pattern(5000)},
+      {"longer old file", Pattern(9000, 7), Pattern(5000)},
+      {"shorter old file", Pattern(10, 7), Pattern(5000)},
+      {"empty target", Pattern(5000, 7), {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.label);
+    TempFolder folder(L"in_place");
+    const std::wstring file = folder.path() + L"\\" + kTarget;
+    if (c.old) {
+      ASSERT_TRUE(WriteWholeFile(file, *c.old));
+    }
+    EXPECT_TRUE(WriteFileInPlace(file, c.next));
+    EXPECT_EQ(PlainRead(file), c.next);
+  }
+  EXPECT_FALSE(WriteFileInPlace(L"", Pattern(10)));
+}
+
 // A folder that refuses new files (made so by readonly_folder_test.sh, which names it in
-// QV_READONLY_FOLDER and put "old" in its target file).
-TEST(ReplaceFileBytes, ReadOnlyFolderKeepsTheOldFile) {
+// QV_READONLY_FOLDER and put "old" in its target file): the file cannot be replaced, but
+// it takes the new bytes in place.
+TEST(ReplaceFileBytes, ReadOnlyFolderKeepsTheOldFileThatThenTakesTheBytesInPlace) {
   const wchar_t* folder = _wgetenv(L"QV_READONLY_FOLDER");
   if (!folder) GTEST_SKIP() << "run by readonly_folder_test.sh";
   const std::wstring file = std::wstring(folder) + L"\\" + kTarget;
@@ -103,6 +159,9 @@ TEST(ReplaceFileBytes, ReadOnlyFolderKeepsTheOldFile) {
   ASSERT_EQ(PlainRead(file), old);
   EXPECT_FALSE(ReplaceFileBytes(file, Pattern(5000)));
   EXPECT_EQ(PlainRead(file), old);
+  EXPECT_EQ(FileNames(folder), std::vector<std::wstring>{kTarget});
+  EXPECT_TRUE(WriteFileInPlace(file, Pattern(5000)));
+  EXPECT_EQ(PlainRead(file), Pattern(5000));
   EXPECT_EQ(FileNames(folder), std::vector<std::wstring>{kTarget});
 }
 
