@@ -47,7 +47,12 @@ TEST(ReadFileBytes, ALongFileIsRefusedBeforeAnyMemoryIsTaken) {
   EXPECT_TRUE(ReadFileBytes(file, kNoBound).empty()) << "longer than a buffer can hold";
 }
 
-TEST(ReplaceFileBytes, FileHoldsExactlyTheNewBytesAndNothingIsLeftBeside) {
+// Both ways of writing the target file, whole or in place.
+TEST(ReplaceFileBytes, EitherWriteLeavesExactlyTheNewBytesAndNothingBeside) {
+  struct Writer {
+    const char* label;
+    bool (*write)(const std::wstring&, const ByteBuffer&);
+  };
   struct Case {
     const char* label;
     std::optional<ByteBuffer> old;
@@ -59,16 +64,19 @@ TEST(ReplaceFileBytes, FileHoldsExactlyTheNewBytesAndNothingIsLeftBeside) {
       {"shorter old file", Pattern(10, 7), Pattern(5000)},
       {"empty target", Pattern(5000, 7), {}},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.label);
-    TempFolder folder(L"replace");
-    const std::wstring file = folder.path() + L"\\" + kTarget;
-    if (c.old) {
-      ASSERT_TRUE(WriteWholeFile(file, *c.old));
+  for (const Writer writer : {Writer{"replaced", ReplaceFileBytes}, Writer{"in place", WriteFileInPlace}}) {
+    for (const auto& c : cases) {
+      SCOPED_TRACE(testing::Message() << writer.label << ", " << c.label);
+      TempFolder folder(L"write");
+      const std::wstring file = folder.path() + L"\\" + kTarget;
+      if (c.old) {
+        ASSERT_TRUE(WriteWholeFile(file, *c.old));
+      }
+      EXPECT_TRUE(writer.write(file, c.next));
+      EXPECT_EQ(PlainRead(file), c.next);
+      EXPECT_EQ(FileNames(folder.path()), std::vector<std::wstring>{kTarget});
     }
-    EXPECT_TRUE(ReplaceFileBytes(file, c.next));
-    EXPECT_EQ(PlainRead(file), c.next);
-    EXPECT_EQ(FileNames(folder.path()), std::vector<std::wstring>{kTarget});
+    EXPECT_FALSE(writer.write(L"", Pattern(10)));
   }
 }
 
@@ -121,31 +129,6 @@ TEST(WriteFileInPlace, FileOpenElsewhere) {
     EXPECT_EQ(PlainRead(file), c.written ? Pattern(5000) : Pattern(300, 3));
     EXPECT_EQ(FileNames(folder.path()), std::vector<std::wstring>{kTarget});
   }
-}
-
-TEST(WriteFileInPlace, LongerShorterNewOrEmpty) {
-  struct Case {
-    const char* label;
-    std::optional<ByteBuffer> old;
-    ByteBuffer next;
-  };
-  const Case cases[] = {
-      {"no old file", std::nullopt, Pattern(5000)},
-      {"longer old file", Pattern(9000, 7), Pattern(5000)},
-      {"shorter old file", Pattern(10, 7), Pattern(5000)},
-      {"empty target", Pattern(5000, 7), {}},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.label);
-    TempFolder folder(L"in_place");
-    const std::wstring file = folder.path() + L"\\" + kTarget;
-    if (c.old) {
-      ASSERT_TRUE(WriteWholeFile(file, *c.old));
-    }
-    EXPECT_TRUE(WriteFileInPlace(file, c.next));
-    EXPECT_EQ(PlainRead(file), c.next);
-  }
-  EXPECT_FALSE(WriteFileInPlace(L"", Pattern(10)));
 }
 
 // A folder that refuses new files (made so by readonly_folder_test.sh, which names it in
