@@ -6,22 +6,42 @@ namespace quorvela {
 
 namespace {
 
+constexpr std::string_view kVerbatimPrefix = "\\\\?\\";
+
 bool hasDriveRoot(std::string_view path) {
   return path.size() >= 3 && std::isalpha(static_cast<unsigned char>(path[0])) && path[1] == ':' &&
          path[2] == '\\';
 }
 
-// Splits after the root ("C:\" or "\"), drops "." and empty segments, lets ".." remove the
-// segment before it but never the root.
-std::string resolveDots(std::string_view path) {
-  std::string root;
-  if (hasDriveRoot(path)) {
-    root.assign(path.data(), 3);
-    path.remove_prefix(3);
-  } else if (!path.empty() && path[0] == '\\') {
-    root = "\\";
-    path.remove_prefix(1);
+bool isVerbatim(std::string_view path) { return path.substr(0, kVerbatimPrefix.size()) == kVerbatimPrefix; }
+
+// Up to and with the "\" after the segment that begins at `from` (all of it without one).
+std::size_t afterSegment(std::string_view path, std::size_t from) {
+  const auto cut = path.find('\\', from);
+  return cut == std::string_view::npos ? path.size() : cut + 1;
+}
+
+// The part that ".." never climbs above, with its "\": "C:\", "\\server\share\",
+// "\\?\C:\", "\\?\UNC\server\share\", "\"; 0 for a relative path.
+std::size_t rootLength(std::string_view path) {
+  if (hasDriveRoot(path)) return 3;
+  if (isVerbatim(path)) {
+    const std::size_t at = kVerbatimPrefix.size();
+    const std::string_view rest = path.substr(at);
+    if (hasDriveRoot(rest)) return at + 3;
+    if (rest.substr(0, 4) == "UNC\\") return afterSegment(path, afterSegment(path, at + 4));
+    return afterSegment(path, at);
   }
+  if (path.substr(0, 2) == "\\\\") return afterSegment(path, afterSegment(path, 2));
+  return !path.empty() && path[0] == '\\' ? 1 : 0;
+}
+
+// Splits after the root, drops "." and empty segments, lets ".." remove the segment before
+// it but never the root.
+std::string resolveDots(std::string_view path) {
+  const std::size_t rootEnd = rootLength(path);
+  std::string out(path.substr(0, rootEnd));
+  path.remove_prefix(rootEnd);
   std::vector<std::string_view> segments;
   while (!path.empty()) {
     const auto cut = path.find('\\');
@@ -34,7 +54,7 @@ std::string resolveDots(std::string_view path) {
     if (cut == std::string_view::npos) break;
     path.remove_prefix(cut + 1);
   }
-  std::string out = root;
+  if (!segments.empty() && !out.empty() && out.back() != '\\') out += '\\';
   for (std::size_t i = 0; i < segments.size(); ++i) {
     if (i) out += '\\';
     out += segments[i];
@@ -57,17 +77,18 @@ bool isAbsoluteLibraryPath(std::string_view path) {
 std::string joinProgramPath(std::string_view folder, std::string_view path) {
   if (isAbsoluteLibraryPath(path)) return std::string(path);
   std::string joined(folder);
-  joined += '\\';
+  if (joined.empty() || joined.back() != '\\') joined += '\\';
   joined += path;
-  return resolveDots(joined);
+  // The system takes a "\\?\" path as it stands, dots and all.
+  return isVerbatim(folder) ? joined : resolveDots(joined);
 }
 
 std::optional<std::string> folderOfFile(std::string_view file) {
   const auto cut = file.rfind('\\');
   if (cut == std::string_view::npos) return std::nullopt;
-  // A file right under a drive root keeps the root's "\".
-  if (cut == 2 && hasDriveRoot(file)) return std::string(file.data(), 3);
-  if (cut == 0) return std::string("\\");
+  // A file right under a root keeps the root's "\".
+  const std::size_t rootEnd = rootLength(file);
+  if (cut < rootEnd) return std::string(file.substr(0, rootEnd));
   return std::string(file.substr(0, cut));
 }
 

@@ -14,11 +14,14 @@ struct LibraryLookup {
   std::optional<std::string> switchFolder;
 };
 
-// Begins with "\" or with a drive letter, ":" and "\".
+// Begins with "\" (also "\\server\share\" and "\\?\") or with a drive letter, ":" and "\".
 bool isAbsoluteLibraryPath(std::string_view path);
-// folder + "\" + relative with "." and ".." resolved; an absolute path unchanged.
+// folder + "\" + relative with "." and ".." resolved, never above the folder's root
+// ("C:\", "\\server\share\", "\"); a "\\?\" folder is joined as it stands; an absolute path
+// unchanged.
 std::string joinProgramPath(std::string_view folder, std::string_view path);
-// The folder of a module file: everything before the last "\"; nothing without one.
+// The folder of a module file: everything before the last "\", a root with its "\"; nothing
+// without one.
 std::optional<std::string> folderOfFile(std::string_view file);
 
 // 1. the path joined to the program folder (the path as written without a folder);

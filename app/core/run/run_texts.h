@@ -2,9 +2,13 @@
 // What the run road shows: run-log lines, run-button captions and face images.
 #include <string_view>
 
+#include "app/core/run_log_line.h"
+
 namespace quorvela {
 
-enum RunLogType : int { kLogError = 0, kLogWarning = 1, kLogInformation = 2 };
+inline constexpr int kLogError = static_cast<int>(RunLogType::kError);
+inline constexpr int kLogWarning = static_cast<int>(RunLogType::kWarning);
+inline constexpr int kLogInformation = static_cast<int>(RunLogType::kInformation);
 
 inline constexpr std::string_view kWeChatWindowMissing = "[错误]没有找到微信窗口，请您打开微信";
 inline constexpr std::string_view kTargetImageMissing = "[错误]您还没有截取目标图，请点击旁边截图按钮";

@@ -68,22 +68,22 @@ void TimedRun::toggleTimedRun() {
   const std::string second = text(TimeEdit::kSecond);
   const std::string minute = text(TimeEdit::kMinute);
   const std::string hour = text(TimeEdit::kHour);
-  const auto moment = enteredMoment(hour, minute, second);
+  const Reading now = readClock();
+  const auto moment = enteredMoment(now, hour, minute, second);
   if (moment) targetTime = *moment;
-  if (!moment || nowSeconds() >= targetTime) {
+  if (!moment || now.seconds >= targetTime) {
     ports_->appendRunLog(texts::kError, texts::kNotLaterThanNow);
     return;
   }
-  arm();
+  arm(secondsLeftAt(now));
 }
 
-std::optional<std::int32_t> TimedRun::enteredMoment(const std::string& hour,
+std::optional<std::int64_t> TimedRun::enteredMoment(const Reading& now, const std::string& hour,
                                                     const std::string& minute,
                                                     const std::string& second) const {
-  // One clock reading per part of today's date.
-  const int day = DateTimePart(kDayPart, CurrentDateTime(*clock_));
-  const int month = DateTimePart(kMonthPart, CurrentDateTime(*clock_));
-  const int year = DateTimePart(kYearPart, CurrentDateTime(*clock_));
+  const int day = DateTimePart(kDayPart, now.dateTime);
+  const int month = DateTimePart(kMonthPart, now.dateTime);
+  const int year = DateTimePart(kYearPart, now.dateTime);
   // "-", "5-" or pasted text can stand in an entry; such an entry names no moment.
   if (!IsDigitsOnly(hour) || !IsDigitsOnly(minute) || !IsDigitsOnly(second)) return std::nullopt;
 
@@ -91,12 +91,10 @@ std::optional<std::int32_t> TimedRun::enteredMoment(const std::string& hour,
                                "日" + hour + "时" + minute + "分" + second + "秒";
   const auto dateTime = TryParseDateTimeText(composed);
   if (!dateTime) return std::nullopt;
-  const std::int64_t seconds = DateTimeToUnixSecondsWide(*dateTime, clock_->biasMinutes());
-  if (seconds != static_cast<std::int32_t>(seconds)) return std::nullopt;
-  return static_cast<std::int32_t>(seconds);
+  return DateTimeToUnixSecondsWide(*dateTime, now.biasMinutes);
 }
 
-void TimedRun::arm() {
+void TimedRun::arm(std::int32_t secondsLeft) {
   savedEditTexts = {text(TimeEdit::kHour), text(TimeEdit::kMinute), text(TimeEdit::kSecond)};
   RunState& state = ports_->runState();
   state.timedRunArmed.store(1);
@@ -105,17 +103,17 @@ void TimedRun::arm() {
   ports_->setButtonText(texts::kArmedCaption);
   ports_->setButtonImage(texts::kArmedImage);
   ports_->setTimerInterval(texts::kTickMilliseconds);
-  ports_->appendRunLog(texts::kInformation, std::string(texts::kStartedBefore) +
-                                                IntToText(secondsUntilTarget()) +
+  ports_->appendRunLog(texts::kInformation, std::string(texts::kStartedBefore) + IntToText(secondsLeft) +
                                                 std::string(texts::kStartedAfter));
 }
 
 void TimedRun::timedRunTick() {
-  ports_->setEditText(TimeEdit::kHour, remainingHoursText());
-  ports_->setEditText(TimeEdit::kMinute, remainingMinutesText());
-  const std::int64_t hours = TextToInt(remainingHoursText());
-  const std::int64_t minutes = TextToInt(remainingMinutesText());
-  const std::int64_t seconds = secondsUntilTarget() - (hours * 60 + minutes) * 60;
+  const std::int32_t left = secondsUntilTarget();
+  const std::string hours = remainingHoursText(left);
+  const std::string minutes = remainingMinutesText(left);
+  ports_->setEditText(TimeEdit::kHour, hours);
+  ports_->setEditText(TimeEdit::kMinute, minutes);
+  const std::int64_t seconds = left - (std::int64_t{TextToInt(hours)} * 60 + TextToInt(minutes)) * 60;
   ports_->setEditText(TimeEdit::kSecond, IntToText(seconds));
 
   if (ports_->runState().timedRunArmed.load() == 0) {
@@ -124,7 +122,7 @@ void TimedRun::timedRunTick() {
     stopTimedRun();
     return;
   }
-  if (secondsUntilTarget() <= 0) {
+  if (left <= 0) {
     stopTimedRun();
     if (ports_->checkReady() == 1) ports_->toggleRunNow();
   }
@@ -141,25 +139,21 @@ void TimedRun::stopTimedRun() {
   ports_->appendRunLog(texts::kInformation, texts::kStopped);
 }
 
-std::int32_t TimedRun::nowSeconds() const {
-  return DateTimeToUnixSeconds(CurrentDateTime(*clock_), clock_->biasMinutes());
+TimedRun::Reading TimedRun::readClock() const {
+  const double now = CurrentDateTime(*clock_);
+  const int bias = clock_->biasMinutes();
+  return {now, bias, DateTimeToUnixSecondsWide(now, bias)};
 }
 
-std::int32_t TimedRun::secondsUntilTarget() const {
-  return saturate(std::int64_t{targetTime} - nowSeconds());
-}
+std::int32_t TimedRun::secondsLeftAt(const Reading& now) const { return saturate(targetTime - now.seconds); }
 
-std::string TimedRun::remainingHoursText() const { return IntToText(secondsUntilTarget() / 3600); }
+std::int32_t TimedRun::secondsUntilTarget() const { return secondsLeftAt(readClock()); }
 
-std::string TimedRun::remainingMinutesText() const {
-  std::int32_t minutes = 0;
-  if (remainingHoursText() == "0") {
-    minutes = TruncateToInt(secondsUntilTarget() / 60.0);
-  } else {
-    const std::int64_t hours = TextToInt(remainingHoursText());
-    minutes = TruncateToInt(static_cast<double>(secondsUntilTarget() - hours * 3600) / 60.0);
-  }
-  return IntToText(minutes);
+std::string TimedRun::remainingHoursText(std::int32_t secondsLeft) { return IntToText(secondsLeft / 3600); }
+
+std::string TimedRun::remainingMinutesText(std::int32_t secondsLeft) {
+  const std::int64_t hours = secondsLeft / 3600;
+  return IntToText(TruncateToInt(static_cast<double>(secondsLeft - hours * 3600) / 60.0));
 }
 
 void TimedRun::readMembers(VolStream& stream) {
@@ -170,7 +164,7 @@ void TimedRun::readMembers(VolStream& stream) {
 
 void TimedRun::writeMembers(VolStream& stream) const {
   for (const std::string& saved : savedEditTexts) stream.writeText(saved);
-  stream.writeInt32(targetTime);
+  stream.writeInt32(static_cast<std::int32_t>(targetTime));
 }
 
 }  // namespace quorvela

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "app/win/framework/procedure_address.h"
-#include "app/win/framework/unique_handles.h"
+#include "app/win/framework/system_library.h"
 
 namespace quorvela::win {
 
@@ -15,7 +15,7 @@ constexpr int kEffectiveDpi = 0;
 }  // namespace
 
 void requestPerMonitorDpiAwareness() {
-  const UniqueModule shcore(LoadLibraryW(L"SHCore.dll"));
+  const UniqueModule shcore = LoadSystemLibrary(L"SHCore.dll");
   if (!shcore) return;
   if (auto set = procedureAs<SetProcessDpiAwarenessFunction>(GetProcAddress(shcore.get(), "SetProcessDpiAwareness")))
     set(kPerMonitorAware);
@@ -25,7 +25,7 @@ int desktopDpi() {
   HWND desktop = GetDesktopWindow();
   UINT dpiY = 0;
   {
-    const UniqueModule shcore(LoadLibraryW(L"SHCore.dll"));
+    const UniqueModule shcore = LoadSystemLibrary(L"SHCore.dll");
     auto get = shcore ? procedureAs<GetDpiForMonitorFunction>(GetProcAddress(shcore.get(), "GetDpiForMonitor"))
                       : nullptr;
     if (get) {

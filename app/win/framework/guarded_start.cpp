@@ -2,15 +2,15 @@
 
 #include <windows.h>
 
-#include <cstdlib>
-
+#include "app/win/framework/end_process.h"
 #include "app/win/framework/wide_text.h"
 
 namespace quorvela::win {
 
 void endWithStartFailure(const std::string& utf8Text) {
   MessageBoxW(nullptr, widen(utf8Text).c_str(), widen(kStartFailureCaption).c_str(), MB_OK | MB_ICONERROR);
-  std::exit(-1);
+  // Also reached from the message loop, with a worker in its round: nothing may be freed.
+  EndProcessNow(static_cast<UINT>(-1));
 }
 
 int GuardedAppStart(CVolUserApp& app) {

@@ -1,6 +1,7 @@
 #pragma once
-// The guard of the start method: a CVolException or any other exception shows the error
-// box under the caption "运行时异常" and ends the process with exit code -1.
+// The guard of the start method (and of the message loop): a CVolException or any other
+// exception shows the error box under the caption "运行时异常" and ends the process at
+// once with exit code -1.
 #include <string>
 
 #include "app/core/start_failure_text.h"

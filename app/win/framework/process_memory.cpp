@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <cstring>
-#include <new>
 
 namespace quorvela::win {
 
@@ -35,12 +34,7 @@ ByteBuffer BytesFromAddress(std::uint32_t address, std::int32_t count) {
   if (count <= 0 || address == 0) return {};
   const std::uint64_t begin = address;
   if (!rangeReadable(begin, begin + static_cast<std::uint64_t>(count))) return {};
-  ByteBuffer bytes;
-  try {
-    bytes.resize(static_cast<std::size_t>(count));
-  } catch (const std::bad_alloc&) {
-    return {};
-  }
+  ByteBuffer bytes(static_cast<std::size_t>(count));
   std::memcpy(bytes.data(), reinterpret_cast<const void*>(static_cast<std::uintptr_t>(address)), bytes.size());
   return bytes;
 }

@@ -6,9 +6,10 @@
 
 namespace quorvela::win {
 
-// A copy of count bytes at address; empty when count is 0 or less, when any byte of the
+// A copy of count bytes at address; empty when count is 0 or less, or when any byte of the
 // range is not committed, readable memory (checked before the copy, so a wrong address
-// gives nothing instead of a fault), or when there is no memory for the copy.
+// gives nothing instead of a fault). No memory for the copy ends the program: a caller
+// bounds count first.
 ByteBuffer BytesFromAddress(std::uint32_t address, std::int32_t count);
 
 }  // namespace quorvela::win

@@ -3,11 +3,11 @@
 #include <commctrl.h>
 #include <objbase.h>
 
-#include <cstdlib>
 #include <new>
 
 #include "app/core/ui_scale.h"
 #include "app/win/framework/display_scale.h"
+#include "app/win/framework/end_process.h"
 #include "app/win/framework/external_function_binder.h"
 #include "app/win/framework/framework_state.h"
 #include "app/win/framework/guarded_start.h"
@@ -19,16 +19,11 @@ namespace quorvela::win {
 namespace {
 
 // No memory for a new object or buffer: the process ends at once, without a message.
-void endWithoutMemory() { ExitProcess(static_cast<UINT>(-1)); }
+void endWithoutMemory() { EndProcessNow(static_cast<UINT>(-1)); }
 
 }  // namespace
 
-void ExitProgramNow() {
-  // Not ExitProcess: it stops a running automation worker wherever it is, then runs every
-  // library's detach, which can wait for good on a lock the stopped worker held.
-  TerminateProcess(GetCurrentProcess(), 0);
-  ExitProcess(0);
-}
+void ExitProgramNow() { EndProcessNow(0); }
 
 int ProgramMain(HINSTANCE instance, const ClassInfo& applicationClass) {
   std::set_new_handler(&endWithoutMemory);
@@ -57,9 +52,12 @@ int ProgramMain(HINSTANCE instance, const ClassInfo& applicationClass) {
   if (GuardedAppStart(*app) == 0) {
     exitCode = -1;
   } else if (mainWindowHandle()) {
-    exitCode = runGuarded([&] { return CVolMainMessageLoop(*app); });
+    // A quit message (any process may post one) ends the program as closing its form does:
+    // at once, with the message's code, while a worker may still be in its round.
+    EndProcessNow(static_cast<UINT>(runGuarded([&] { return CVolMainMessageLoop(*app); })));
   }
 
+  // Without a main window no run can have started.
   application.reset();
   ExternalLibraryRelease();
   if (comReady) CoUninitialize();

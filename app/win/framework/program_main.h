@@ -10,7 +10,7 @@ namespace quorvela::win {
 // The result is the process exit code.
 int ProgramMain(HINSTANCE instance, const ClassInfo& applicationClass);
 
-// Ends the process at once with exit code 0, without any clean-up.
+// Ends the process at once with exit code 0, without any clean-up (EndProcessNow).
 [[noreturn]] void ExitProgramNow();
 
 }  // namespace quorvela::win

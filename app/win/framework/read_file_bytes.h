@@ -1,5 +1,6 @@
 #pragma once
 // A whole file read into memory.
+#include <cstdint>
 #include <string>
 
 #include "app/core/byte_buffer.h"
@@ -7,7 +8,8 @@
 namespace quorvela::win {
 
 // The file's bytes; empty for an empty file, a file that cannot be opened or read, or one
-// longer than a buffer can hold (int32) or than there is memory for.
-ByteBuffer ReadFileBytes(const std::wstring& path);
+// longer than mostBytes or than a buffer can hold (int32). The length is checked before
+// any memory is taken: no memory for a buffer ends the program.
+ByteBuffer ReadFileBytes(const std::wstring& path, std::uint64_t mostBytes);
 
 }  // namespace quorvela::win

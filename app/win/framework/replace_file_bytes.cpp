@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "app/win/framework/unique_handles.h"
+#include "app/win/framework/write_all_bytes.h"
 
 namespace quorvela::win {
 
@@ -40,19 +41,6 @@ std::wstring createTemporaryFile(const std::wstring& path) {
   return temporary;
 }
 
-bool writeAll(HANDLE file, const ByteBuffer& bytes) {
-  std::size_t done = 0;
-  while (done < bytes.size()) {
-    DWORD written = 0;
-    if (!WriteFile(file, bytes.data() + done, static_cast<DWORD>(bytes.size() - done), &written, nullptr) ||
-        written == 0) {
-      return false;
-    }
-    done += written;
-  }
-  return FlushFileBuffers(file) != 0;
-}
-
 }  // namespace
 
 bool ReplaceFileBytes(const std::wstring& path, const ByteBuffer& bytes) {
@@ -62,7 +50,7 @@ bool ReplaceFileBytes(const std::wstring& path, const ByteBuffer& bytes) {
   {
     const UniqueFile file(CreateFileW(temporary.path().c_str(), GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
                                       FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file || !writeAll(file.get(), bytes)) return false;
+    if (!file || !WriteAllBytes(file.get(), bytes) || !FlushFileBuffers(file.get())) return false;
   }
   if (!MoveFileExW(temporary.path().c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     return false;

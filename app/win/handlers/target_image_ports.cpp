@@ -3,7 +3,6 @@
 #include <string>
 
 #include "app/win/framework/picture_from_bytes.h"
-#include "app/win/framework/process_memory.h"
 #include "app/win/program/program_run.h"
 #include "app/win/program/run_log.h"
 #include "app/win/program/target_image_file.h"
@@ -21,7 +20,7 @@ constexpr int kPlaceholderImage = 506;
 TargetImagePorts MakeTargetImagePorts(PicturePanel& preview) {
   TargetImagePorts ports;
   ports.runCapture = RunTargetCapture;
-  ports.readMemory = BytesFromAddress;
+  ports.readMemory = CopyCapturedBytes;
   ports.searchWindow = CallQwxjb;
   ports.findWeChatWindow = FindWeChatWindow;
   ports.captureWeChatWindow = CaptureWeChatWindow;

@@ -45,6 +45,7 @@ void TimedRunHandler::bindMembers() {
 void TimedRunHandler::adopt(const SuperButton& button, const EditBox& hour, const EditBox& minute,
                             const EditBox& second, const TimerControl& timer, TimedRunLinks links) {
   links_ = std::move(links);
+  rules.useClock(links_.clock ? *links_.clock : systemClock_);
   const auto take = [](auto& copy, const auto& control) {
     copy.releaseBeforeAssign();
     copy = control;

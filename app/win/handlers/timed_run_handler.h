@@ -22,6 +22,7 @@ struct TimedRunLinks {
   std::function<void(int type, std::string_view text)> appendRunLog;
   std::function<std::int32_t()> checkReady;
   std::function<void()> toggleRunNow;
+  const LocalClock* clock = nullptr;  // the system's clock when none is given
 };
 
 class TimedRunHandler : public VolClass<TimedRunHandler, CVolObject>, private TimedRunPorts {
@@ -44,12 +45,17 @@ class TimedRunHandler : public VolClass<TimedRunHandler, CVolObject>, private Ti
   // In this order: button click, hour, minute, timer tick, second.
   void bindMembers();
 
+ private:
+  // Built before the rules, which keep a reference to it.
+  SystemClock systemClock_;
+
+ public:
   SuperButton TimedRunButton;
   EditBox HourEdit;
   EditBox MinuteEdit;
   EditBox SecondEdit;
   TimerControl CountdownTimer;
-  TimedRun rules{*this, clock_};
+  TimedRun rules{*this, systemClock_};
 
  protected:
   void readMembers(VolStream& stream) override;
@@ -72,7 +78,6 @@ class TimedRunHandler : public VolClass<TimedRunHandler, CVolObject>, private Ti
   int checkReady() override;
   void toggleRunNow() override;
 
-  SystemClock clock_;
   TimedRunLinks links_;
   EventRecord events_;
 };

@@ -4,6 +4,7 @@
 #include "app/win/framework/external_function_binder.h"
 #include "app/win/framework/procedure_address.h"
 #include "app/win/framework/process_memory.h"
+#include "app/win/program/target_image_file.h"
 
 namespace quorvela::win {
 
@@ -21,6 +22,11 @@ const char* RunTargetCapture() {
       static_cast<std::uint32_t>(callWithoutArguments(ExternalFunction::JQMBT))));
 }
 
-ByteBuffer CaptureTargetImage() { return CapturedBytesFromText(RunTargetCapture(), BytesFromAddress); }
+ByteBuffer CopyCapturedBytes(std::uint32_t address, std::int32_t length) {
+  if (static_cast<std::uint64_t>(length) > LargestTargetBytes()) return {};
+  return BytesFromAddress(address, length);
+}
+
+ByteBuffer CaptureTargetImage() { return CapturedBytesFromText(RunTargetCapture(), CopyCapturedBytes); }
 
 }  // namespace quorvela::win

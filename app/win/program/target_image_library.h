@@ -8,6 +8,9 @@ namespace quorvela::win {
 
 // JQMBT: the interactive capture; the address of its result text (null for none).
 const char* RunTargetCapture();
+// A copy of the captured bytes at address in the library's memory; empty as
+// BytesFromAddress gives it, and for more than the largest target.
+ByteBuffer CopyCapturedBytes(std::uint32_t address, std::int32_t length);
 // JQMBT, then a copy of the bytes its result text names, or empty.
 ByteBuffer CaptureTargetImage();
 

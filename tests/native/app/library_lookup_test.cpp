@@ -36,6 +36,19 @@ TEST(LibraryLookup, Cases) {
       {Folder("C:\\P\\bin"), ".\\a\\..\\..\\x.dll", {"C:\\P\\x.dll", "C:\\P\\bin\\x.dll", ".\\a\\..\\..\\x.dll"}},
       // ".." never climbs above the drive root.
       {Folder("C:\\P"), "..\\..\\..\\x.dll", {"C:\\x.dll", "C:\\P\\x.dll", "..\\..\\..\\x.dll"}},
+      // A network folder: its root is the share.
+      {Folder("\\\\server\\share\\app"), "模块\\Pixfarrow.dll",
+       {"\\\\server\\share\\app\\模块\\Pixfarrow.dll", "\\\\server\\share\\app\\Pixfarrow.dll", "模块\\Pixfarrow.dll"}},
+      {Folder("\\\\server\\share\\app"), "..\\..\\..\\x.dll",
+       {"\\\\server\\share\\x.dll", "\\\\server\\share\\app\\x.dll", "..\\..\\..\\x.dll"}},
+      {Folder("\\\\server\\share\\"), "模块\\P.dll", {"\\\\server\\share\\模块\\P.dll", "\\\\server\\share\\P.dll", "模块\\P.dll"}},
+      // A "\\?\" folder is joined as it stands: the system resolves no dot in it.
+      {Folder("\\\\?\\C:\\app"), "模块\\Pixfarrow.dll",
+       {"\\\\?\\C:\\app\\模块\\Pixfarrow.dll", "\\\\?\\C:\\app\\Pixfarrow.dll", "模块\\Pixfarrow.dll"}},
+      {Folder("\\\\?\\C:\\app"), ".\\a\\..\\x.dll", {"\\\\?\\C:\\app\\.\\a\\..\\x.dll", "\\\\?\\C:\\app\\x.dll", ".\\a\\..\\x.dll"}},
+      {Folder("\\\\?\\C:\\"), "模块\\P.dll", {"\\\\?\\C:\\模块\\P.dll", "\\\\?\\C:\\P.dll", "模块\\P.dll"}},
+      {Folder("\\\\?\\UNC\\server\\share\\app"), "模块\\P.dll",
+       {"\\\\?\\UNC\\server\\share\\app\\模块\\P.dll", "\\\\?\\UNC\\server\\share\\app\\P.dll", "模块\\P.dll"}},
   };
   for (const auto& c : cases) {
     const auto lookups = libraryLookups(c.folder, c.written);
@@ -51,10 +64,29 @@ TEST(LibraryLookup, AbsolutePaths) {
 }
 
 TEST(LibraryLookup, FolderOfFile) {
-  EXPECT_EQ(folderOfFile("C:\\P\\Quorvela.exe"), Folder("C:\\P"));
-  EXPECT_EQ(folderOfFile("C:\\Quorvela.exe"), Folder("C:\\"));
-  EXPECT_EQ(folderOfFile("\\x.dll"), Folder("\\"));
-  EXPECT_EQ(folderOfFile("Quorvela.exe"), std::nullopt);
+  struct Case {
+    std::string file;
+    Folder folder;
+  };
+  const Case cases[] = {
+      {"C:\\P\\Quorvela.exe", Folder("C:\\P")},
+      {"C:\\Quorvela.exe", Folder("C:\\")},  // a root keeps its "\"
+      {"\\x.dll", Folder("\\")},
+      {"Quorvela.exe", std::nullopt},
+      {"\\\\server\\share\\app\\Quorvela.exe", Folder("\\\\server\\share\\app")},
+      {"\\\\server\\share\\Quorvela.exe", Folder("\\\\server\\share\\")},
+      {"\\\\?\\C:\\app\\Quorvela.exe", Folder("\\\\?\\C:\\app")},
+      {"\\\\?\\C:\\Quorvela.exe", Folder("\\\\?\\C:\\")},
+      {"\\\\?\\UNC\\server\\share\\Quorvela.exe", Folder("\\\\?\\UNC\\server\\share\\")},
+  };
+  for (const auto& c : cases) EXPECT_EQ(folderOfFile(c.file), c.folder) << c.file;
+}
+
+TEST(LibraryLookup, ANetworkLibraryLoadsWithTheCurrentDirectoryInItsFolder) {
+  const auto lookups = libraryLookups(Folder("\\\\server\\share\\app"), "模块\\Pixfarrow.dll");
+  ASSERT_EQ(lookups.size(), 3u);
+  EXPECT_EQ(lookups[0].switchFolder, Folder("\\\\server\\share\\app\\模块"));
+  EXPECT_EQ(lookups[1].switchFolder, Folder("\\\\server\\share\\app"));
 }
 
 }  // namespace

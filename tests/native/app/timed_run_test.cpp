@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,18 +17,44 @@ namespace texts = timed_run_texts;
 
 constexpr int kBias = -480;  // UTC+8
 
+int DaysIn(int year, int month) {
+  static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+  return month == 2 && leap ? 29 : kDays[month - 1];
+}
+
+// A clock that may move on by a step after every reading, as the real one does between
+// two readings.
 class FakeClock : public LocalClock {
  public:
   LocalTime now() const override {
     ++reads;
-    return time;
+    const LocalTime reading = time;
+    time.millisecond += stepMilliseconds;
+    time.second += time.millisecond / 1000;
+    time.millisecond %= 1000;
+    time.minute += time.second / 60;
+    time.second %= 60;
+    time.hour += time.minute / 60;
+    time.minute %= 60;
+    time.day += time.hour / 24;
+    time.hour %= 24;
+    if (time.day > DaysIn(time.year, time.month)) {
+      time.day = 1;
+      if (++time.month > 12) {
+        time.month = 1;
+        ++time.year;
+      }
+    }
+    return reading;
   }
   int biasMinutes() const override { return kBias; }
   void setTime(int hour, int minute, int second, int millisecond = 0) {
     time = {2026, 12, 9, hour, minute, second, millisecond};
   }
 
-  LocalTime time{2026, 12, 9, 17, 50, 0, 0};
+  mutable LocalTime time{2026, 12, 9, 17, 50, 0, 0};
+  int stepMilliseconds = 0;
   mutable int reads = 0;
 };
 
@@ -97,8 +124,8 @@ class FakePage : public TimedRunPorts {
   int runToggles = 0;
 };
 
-std::int32_t secondsAt(int hour, int minute, int second) {
-  return DateTimeToUnixSeconds(ComposeDateTime(2026, 12, 9, hour, minute, second, 0), kBias);
+std::int64_t secondsAt(int hour, int minute, int second) {
+  return DateTimeToUnixSecondsWide(ComposeDateTime(2026, 12, 9, hour, minute, second, 0), kBias);
 }
 
 const LogLine kStoppedLine{texts::kInformation, std::string(texts::kStopped)};
@@ -289,8 +316,94 @@ TEST(TimedRun, TimeLeftTextsTruncateHoursAndRoundMinutesDown) {
     page.clock.setTime(12, 0, 0);
     page.timedRun.targetTime = secondsAt(12, 0, 0) + c.secondsLeft;
     EXPECT_EQ(page.timedRun.secondsUntilTarget(), c.secondsLeft);
-    EXPECT_EQ(page.timedRun.remainingHoursText(), c.hours) << c.secondsLeft;
-    EXPECT_EQ(page.timedRun.remainingMinutesText(), c.minutes) << c.secondsLeft;
+    EXPECT_EQ(TimedRun::remainingHoursText(c.secondsLeft), c.hours) << c.secondsLeft;
+    EXPECT_EQ(TimedRun::remainingMinutesText(c.secondsLeft), c.minutes) << c.secondsLeft;
+  }
+}
+
+TEST(TimedRun, ATickShowsTheTimeLeftOfOneClockReading) {
+  // The clock moves on by 1 ms at every reading, and the time left changes between two.
+  struct Case {
+    const char* label;
+    LocalTime now;
+    std::array<std::string, 3> shown;
+  };
+  const Case cases[] = {
+      {"3600 s, then 3599 s", {2026, 12, 9, 17, 50, 0, 499}, {"1", "0", "0"}},
+      {"60 s, then 59 s", {2026, 12, 9, 18, 49, 0, 494}, {"0", "1", "0"}},
+  };
+  for (const Case& c : cases) {
+    FakePage page;
+    page.enter("18", "50", "0");
+    page.timedRun.toggleTimedRun();
+    page.log.clear();
+    page.clock.time = c.now;
+    page.clock.stepMilliseconds = 1;
+    page.clock.reads = 0;
+    page.timedRun.timedRunTick();
+    EXPECT_EQ(page.shown(), c.shown) << c.label;
+    EXPECT_TRUE(page.log.empty()) << c.label << ": no correction of a negative second";
+    EXPECT_EQ(page.clock.reads, 1) << c.label;
+  }
+}
+
+TEST(TimedRun, ArmingTakesTodayAndNowFromOneClockReading) {
+  // The clock moves on by 1 ms at every reading, across a second or midnight.
+  struct Case {
+    const char* label;
+    LocalTime now;
+    std::optional<int> armedSeconds;  // else refused
+  };
+  const Case cases[] = {
+      {"now rounds to the same second as the date", {2026, 1, 31, 23, 59, 58, 499}, 1},
+      {"midnight at a month's end", {2026, 1, 31, 23, 59, 59, 499}, std::nullopt},
+      {"midnight at the year's end", {2026, 12, 31, 23, 59, 59, 498}, std::nullopt},
+  };
+  for (const Case& c : cases) {
+    FakePage page;
+    page.enter("23", "59", "59");
+    page.clock.time = c.now;
+    page.clock.stepMilliseconds = 1;
+    page.timedRun.toggleTimedRun();
+    const std::vector<LogLine> expected{c.armedSeconds ? startedLine(*c.armedSeconds)
+                                                       : LogLine{texts::kError, std::string(texts::kNotLaterThanNow)}};
+    EXPECT_EQ(page.log, expected) << c.label;
+    EXPECT_EQ(page.clock.reads, 1) << c.label;
+  }
+}
+
+TEST(TimedRun, MomentsPast2038AreArmedCountedDownAndReached) {
+  // 2^31 seconds is 2038-01-19 03:14:08 UTC, 11:14:08 at UTC+8; 2^32 is 2106-02-07 06:28:16 UTC.
+  struct Case {
+    const char* label;
+    LocalTime now;
+    std::string hour, minute, second;
+    int armedSeconds;
+    LocalTime secondBefore;
+  };
+  const Case cases[] = {
+      {"across 2^31", {2038, 1, 19, 11, 14, 0, 0}, "11", "14", "10", 10, {2038, 1, 19, 11, 14, 9, 0}},
+      {"after 2^31", {2038, 1, 19, 11, 15, 0, 0}, "12", "15", "0", 3600, {2038, 1, 19, 12, 14, 59, 0}},
+      {"after 2^32", {2106, 2, 7, 14, 28, 16, 0}, "15", "0", "0", 1904, {2106, 2, 7, 14, 59, 59, 0}},
+      {"in the year 9999", {9999, 12, 30, 22, 0, 0, 0}, "23", "59", "59", 7199, {9999, 12, 30, 23, 59, 58, 0}},
+  };
+  for (const Case& c : cases) {
+    FakePage page;
+    page.clock.time = c.now;
+    page.enter(c.hour, c.minute, c.second);
+    page.timedRun.toggleTimedRun();
+    EXPECT_EQ(page.log, std::vector<LogLine>{startedLine(c.armedSeconds)}) << c.label;
+
+    page.clock.time = c.secondBefore;
+    page.timedRun.timedRunTick();
+    EXPECT_EQ(page.shown(), (std::array<std::string, 3>{"0", "0", "1"})) << c.label;
+    EXPECT_EQ(page.runToggles, 0) << c.label;
+
+    page.clock.time = {c.secondBefore.year, c.secondBefore.month, c.secondBefore.day, std::stoi(c.hour),
+                       std::stoi(c.minute), std::stoi(c.second), 0};
+    page.timedRun.timedRunTick();
+    EXPECT_EQ(page.runToggles, 1) << c.label;
+    EXPECT_EQ(page.shown(), (std::array<std::string, 3>{c.hour, c.minute, c.second})) << c.label;
   }
 }
 

@@ -55,8 +55,16 @@ ProgramWithLibrary::ProgramWithLibrary(const std::wstring& label, const std::vec
 }
 
 ProgramWithLibrary::~ProgramWithLibrary() {
+  if (ended_) return;
   PostMessageW(form_, WM_CLOSE, 0, 0);
   EXPECT_EQ(child_->waitForExit(), 0u);
+}
+
+std::optional<DWORD> ProgramWithLibrary::quit(WPARAM exitCode, DWORD timeoutMs) {
+  PostThreadMessageW(GetWindowThreadProcessId(form_, nullptr), WM_QUIT, exitCode, 0);
+  const auto code = child_->waitForExit(timeoutMs);
+  ended_ = code.has_value();
+  return code;
 }
 
 HWND ProgramWithLibrary::control(int id) const { return centreControl(page_, id); }

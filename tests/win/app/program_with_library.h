@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -44,11 +45,16 @@ class ProgramWithLibrary {
   std::vector<std::wstring> log() const;
   bool logGrowsTo(std::size_t lines, DWORD timeoutMs = 10000) const;
 
+  // Posts the quit message to the program's GUI thread, as any process may; the exit code,
+  // or nothing when the program still runs after the timeout.
+  std::optional<DWORD> quit(WPARAM exitCode, DWORD timeoutMs = 20000);
+
  private:
   TempFolder folder_;
   std::unique_ptr<ChildProgram> child_;
   HWND form_ = nullptr;
   HWND page_ = nullptr;
+  bool ended_ = false;
 };
 
 }  // namespace qv::test

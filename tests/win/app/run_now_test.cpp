@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -116,6 +117,18 @@ TEST(QuorvelaRunNow, ClickWithoutATargetWritesTheTargetErrorAndStartsNothing) {
   Sleep(1500);
   EXPECT_EQ(program.log(), (std::vector<std::wstring>{kWindowFound, kTargetError}));
   EXPECT_EQ(program.caption(), kIdleCaption);
+}
+
+TEST(QuorvelaRunNow, AQuitMessageDuringARunEndsTheProgramWithItsCode) {
+  StandIn standin;
+  ASSERT_NE(standin.window(), nullptr);
+  ProgramWithLibrary program(L"run_quit", Target());
+  ASSERT_TRUE(program.started());
+  program.clickRun();
+  ASSERT_TRUE(program.logGrowsTo(2));
+  ASSERT_EQ(program.log().back(), kStarted);
+  // The worker is in its rounds, inside the capture or the library's search.
+  EXPECT_EQ(program.quit(7), std::optional<DWORD>(7));
 }
 
 }  // namespace

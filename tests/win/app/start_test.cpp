@@ -1,4 +1,8 @@
 // Start-up of the built program: binding the library, and the box of a failed start.
+#include <windows.h>
+// After windows.h.
+#include <tlhelp32.h>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -71,6 +75,35 @@ TEST(QuorvelaStart, FailedBindingShowsOnlyTheErrorBoxAndExitsMinusOne) {
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     EXPECT_EQ(run.child->waitForExit(), 0xFFFFFFFFu);
   }
+}
+
+// The child's modules that were loaded from the folder.
+std::vector<std::wstring> ModulesFrom(DWORD processId, const std::wstring& folder) {
+  std::vector<std::wstring> names;
+  const UniqueHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, processId));
+  MODULEENTRY32W module{};
+  module.dwSize = sizeof module;
+  for (BOOL more = snapshot && Module32FirstW(snapshot.get(), &module); more; more = Module32NextW(snapshot.get(), &module)) {
+    std::wstring path = module.szExePath;
+    const auto cut = path.rfind(L'\\');
+    if (cut != std::wstring::npos && sameFolder(path.substr(0, cut), folder)) names.push_back(path.substr(cut + 1));
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// The rich edit's library is loaded by the program alone. (SHCore.dll, which the program
+// loads the same way, cannot be planted here: Wine's SHLWAPI imports it, and Wine takes an
+// import from the program's folder too, where Windows takes it from its known libraries.)
+TEST(QuorvelaStart, SystemLibrariesComeFromTheSystemFolderNotTheProgramsFolder) {
+  // A copy planted beside the program under the name of the system's library.
+  QuorvelaRun run(L"planted", kFullStub, kInModuleFolder, {L"riched20.dll"});
+  HWND form = run.child->waitForWindow();
+  ASSERT_NE(form, nullptr);
+  // The program's own library is in its sub-folder.
+  EXPECT_EQ(ModulesFrom(run.child->id(), run.folder.path()), std::vector<std::wstring>{L"Quorvela.exe"});
+  PostMessageW(form, WM_CLOSE, 0, 0);
+  EXPECT_EQ(run.child->waitForExit(), 0u);
 }
 
 }  // namespace

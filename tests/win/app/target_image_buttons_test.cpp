@@ -47,10 +47,13 @@ TEST(TargetImageButtons, StartWithoutAStoredTargetShowsThePlaceholderAndRefusesA
   struct Case {
     const wchar_t* label;
     std::optional<ByteBuffer> file;
+    std::int64_t sparseSize = 0;
   };
-  for (const Case& c : {Case{L"absent", std::nullopt}, Case{L"empty", ByteBuffer{}}}) {
+  // 1.5 GB: larger than any capture, and more than the program could take in one piece.
+  const Case cases[] = {{L"absent", std::nullopt}, {L"empty", ByteBuffer{}}, {L"huge", std::nullopt, 1'500'000'000}};
+  for (const Case& c : cases) {
     SCOPED_TRACE(c.label);
-    TargetProgram program(std::wstring(L"start_") + c.label, {.targetFile = c.file});
+    TargetProgram program(std::wstring(L"start_") + c.label, {.targetFile = c.file, .sparseTargetFile = c.sparseSize});
     ASSERT_TRUE(program.ready());
     EXPECT_EQ(program.logLines(), std::vector<std::wstring>{kWindowMissingAtStart});
     if (ProgramHasImage(506)) {
@@ -79,24 +82,35 @@ TEST(TargetImageButtons, CaptureReplacesFileAndPreviewAtOnce) {
   EXPECT_EQ(program.logLines().size(), 1u) << "a capture writes no line";
 }
 
-TEST(TargetImageButtons, CaptureThatCannotBeStoredKeepsTheOldFileAndUsesTheNewTarget) {
-  const ByteBuffer old = SolidBmp(0x2080E0, 0);
-  TargetProgram program(L"capture_kept", {.targetFile = old, .captureBytes = SolidBmp(0xD03010, 5000)});
-  ASSERT_TRUE(program.ready());
-  {
-    // In use elsewhere: the file cannot be replaced.
-    const UniqueHandle inUse(
-        CreateFileW(program.targetPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
-    ASSERT_TRUE(inUse);
-    program.click(kCaptureTargetButton);
+// A file open elsewhere cannot be replaced whole: it takes the capture in place where the
+// other opening lets it be written, and keeps its old content where not.
+TEST(TargetImageButtons, CaptureIntoAFileInUseIsWrittenInPlaceOrKeptAndUsesTheNewTarget) {
+  struct Case {
+    const wchar_t* label;
+    DWORD sharing;
+    bool written;
+  };
+  const Case cases[] = {{L"shared", FILE_SHARE_READ | FILE_SHARE_WRITE, true}, {L"unshared", 0, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.label);
+    const ByteBuffer old = SolidBmp(0x2080E0, 0);
+    const ByteBuffer captured = SolidBmp(0xD03010, 5000);
+    TargetProgram program(std::wstring(L"capture_in_use_") + c.label, {.targetFile = old, .captureBytes = captured});
+    ASSERT_TRUE(program.ready());
+    {
+      const UniqueHandle inUse(
+          CreateFileW(program.targetPath().c_str(), GENERIC_READ, c.sharing, nullptr, OPEN_EXISTING, 0, nullptr));
+      ASSERT_TRUE(inUse);
+      program.click(kCaptureTargetButton);
+    }
+    EXPECT_EQ(PlainRead(program.targetPath()), c.written ? captured : old);
+    EXPECT_EQ(FileNames(program.folder()), (std::vector<std::wstring>{L"Quorvela.exe", L"stub_capture.bin", L"模块", L"目标图.bmp"}))
+        << "no temporary file left";
+    EXPECT_TRUE(AllOf(program.previewColours(), RGB(0xD0, 0x30, 0x10)));
+    // The new target is held: a test find now looks for WeChat (closed) instead of refusing.
+    program.click(kTestFindButton);
+    EXPECT_EQ(After(program.logLines(), 1), std::vector<std::wstring>{kWindowMissing});
   }
-  EXPECT_EQ(PlainRead(program.targetPath()), old);
-  EXPECT_EQ(FileNames(program.folder()), (std::vector<std::wstring>{L"Quorvela.exe", L"stub_capture.bin", L"模块", L"目标图.bmp"}))
-      << "no temporary file left";
-  EXPECT_TRUE(AllOf(program.previewColours(), RGB(0xD0, 0x30, 0x10)));
-  // The new target is held: a test find now looks for WeChat (closed) instead of refusing.
-  program.click(kTestFindButton);
-  EXPECT_EQ(After(program.logLines(), 1), std::vector<std::wstring>{kWindowMissing});
 }
 
 TEST(TargetImageButtons, EmptyOrUnreadableCaptureEmptiesTargetAndFile) {

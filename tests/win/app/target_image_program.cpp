@@ -27,6 +27,8 @@ TargetProgram::TargetProgram(const std::wstring& label, const TargetProgramLayou
                              L"模块\\Pixfarrow.dll"));
   if (layout.targetFile) {
     EXPECT_TRUE(WriteWholeFile(targetPath(), *layout.targetFile));
+  } else if (layout.sparseTargetFile > 0) {
+    EXPECT_TRUE(WriteSparseFile(targetPath(), layout.sparseTargetFile));
   }
   if (layout.captureBytes) {
     EXPECT_TRUE(WriteWholeFile(folder_.path() + L"\\stub_capture.bin", *layout.captureBytes));

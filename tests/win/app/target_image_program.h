@@ -3,6 +3,7 @@
 // lays them out, and its control centre reached from outside.
 #include <windows.h>
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -17,6 +18,7 @@ namespace qv::test {
 struct TargetProgramLayout {
   bool realLibrary = false;  // else the stand-in library, whose window search finds nothing
   std::optional<quorvela::ByteBuffer> targetFile{};
+  std::int64_t sparseTargetFile = 0;  // else a target file of this many zero bytes
   std::optional<quorvela::ByteBuffer> captureBytes{};  // what the stand-in library's capture delivers
   std::optional<std::string> captureText{};            // or the result text it returns as it stands
 };

@@ -25,13 +25,34 @@ const std::wstring kRunStarted = L"[提示]软件已运行";
 const std::wstring kRunStopped = L"[提示]软件已停止运行";
 const std::wstring kHourAbove = L"[警告]小时值，最大仅可输入\"23\"";
 
-// Now plus some seconds as the three entries; nothing when that would cross midnight.
-std::optional<Lines> entriesIn(int seconds) {
+// The second of the day now, rounded to the nearest as the program rounds its clock.
+int secondOfDay() {
   SYSTEMTIME now{};
   GetLocalTime(&now);
-  const int at = now.wHour * 3600 + now.wMinute * 60 + now.wSecond + seconds;
+  return now.wHour * 3600 + now.wMinute * 60 + now.wSecond + (now.wMilliseconds >= 500 ? 1 : 0);
+}
+
+struct Moment {
+  int second;  // of the day
+  Lines entries;
+};
+
+// Now plus some seconds; nothing when that would cross midnight.
+std::optional<Moment> momentIn(int seconds) {
+  const int at = secondOfDay() + seconds;
   if (at >= 86400) return std::nullopt;
-  return Lines{std::to_wstring(at / 3600), std::to_wstring(at / 60 % 60), std::to_wstring(at % 60)};
+  return Moment{at, {std::to_wstring(at / 3600), std::to_wstring(at / 60 % 60), std::to_wstring(at % 60)}};
+}
+
+const std::wstring kArmedHead = L"[提示]定时器已启动，软件将于";
+const std::wstring kArmedTail = L"秒后运行";
+
+// The seconds that the line "[提示]定时器已启动，软件将于N秒后运行" names; -1 for another line.
+int armedSeconds(const std::wstring& line) {
+  if (line.size() <= kArmedHead.size() + kArmedTail.size() || line.rfind(kArmedHead, 0) != 0 ||
+      line.compare(line.size() - kArmedTail.size(), kArmedTail.size(), kArmedTail) != 0)
+    return -1;
+  return std::stoi(line.substr(kArmedHead.size(), line.size() - kArmedHead.size() - kArmedTail.size()));
 }
 
 class QuorvelaTimedRun : public ::testing::Test {
@@ -54,23 +75,32 @@ TEST_F(QuorvelaTimedRun, TheRunStartsAtTheSetMomentAndPressesSend) {
   SetWindowPos(standin.window(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   ASSERT_TRUE(standin.PaintTarget(Target(), 300, 200));
 
-  const auto moment = entriesIn(4);
+  const auto moment = momentIn(5);
   if (!moment) GTEST_SKIP() << "too close to midnight";
-  enter(program, *moment);
+  enter(program, moment->entries);
+  const int clickedAt = secondOfDay();
   program.click(kTimedRunButton);
   ASSERT_TRUE(program.logGrowsTo(2));
+  const int armedAt = secondOfDay();
   const std::wstring armed = program.log()[1];
-  EXPECT_TRUE(armed == L"[提示]定时器已启动，软件将于4秒后运行" || armed == L"[提示]定时器已启动，软件将于3秒后运行");
+  // The whole seconds from the program's clock when it took the click to the moment.
+  const int left = armedSeconds(armed);
+  EXPECT_GE(left, moment->second - armedAt) << armed;
+  EXPECT_LE(left, moment->second - clickedAt) << armed;
   EXPECT_EQ(program.text(kTimedRunButton), kArmedCaption);
-  Sleep(1500);
+
+  // The first tick shows the time left in the entries, some seconds before the moment.
+  ASSERT_TRUE(Eventually([&] {
+    const Lines shown = entries(program);
+    return shown[0] == L"0" && shown[1] == L"0" && shown != moment->entries;
+  }, 20000)) << "the entries show the time left";
   EXPECT_EQ(standin.ReadRecord().messages.size(), 0u) << "nothing is sent before the moment";
-  EXPECT_EQ(program.text(kHourEdit), L"0") << "the entries show the time left";
 
   const StandInRecord record = standin.WaitForMessages(2000, 20000);
   EXPECT_EQ(EnterPresses(record, WM_KEYDOWN), 1000);
   ASSERT_TRUE(program.logGrowsTo(5));
   EXPECT_EQ(program.log(), (Lines{kWindowFound, armed, kCountdownStopped, kRunStarted, kRunStopped}));
-  EXPECT_EQ(entries(program), *moment);
+  EXPECT_EQ(entries(program), moment->entries);
   EXPECT_EQ(program.text(kTimedRunButton), kIdleCaption);
 }
 

@@ -2,9 +2,10 @@
 // of the real library's start-up that the binder must undo: the current directory moves to
 // the host program's folder while the library loads. Its capture delivers what a test laid
 // beside the program: the bytes of stub_capture.bin, or the text of stub_capture.txt as it
-// stands; nothing captured without either.
+// stands; nothing captured without either. The busy build (busy_stub.h) stays inside ZT.
 #include <windows.h>
 
+#include <atomic>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -13,6 +14,7 @@
 #include <vector>
 
 #include "common/capture_result_text.h"
+#include "tests/win/app/stub_library/busy_stub.h"
 
 namespace {
 
@@ -32,6 +34,8 @@ std::string besideHost(const wchar_t* name) {
 std::string capturedBytes;
 std::string resultText;
 
+std::atomic<bool> insideZt{false};
+
 }  // namespace
 
 extern "C" {
@@ -46,16 +50,32 @@ int __stdcall JQMBT() {
   }
   return static_cast<int>(reinterpret_cast<std::uintptr_t>(resultText.c_str()));
 }
+#ifdef QV_STUB_BUSY
+int __stdcall QWXJB() { return static_cast<int>(reinterpret_cast<std::uintptr_t>(GetDesktopWindow())); }
+int __stdcall ZT(int, int, int, int) {
+  insideZt = true;
+  if (HANDLE inside = OpenEventW(EVENT_MODIFY_STATE, FALSE, qv::test::BusyStubEventName(GetCurrentProcessId()).c_str())) {
+    SetEvent(inside);
+    CloseHandle(inside);
+  }
+  for (;;) Sleep(1);
+}
+#else
 int __stdcall QWXJB() { return 0; }
 #ifndef QV_STUB_WITHOUT_ZT
 int __stdcall ZT(int, int, int, int) { return 0; }
 #endif
+#endif
 }
 
-BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
+BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID reserved) {
   if (reason == DLL_PROCESS_ATTACH) {
     const std::wstring host = hostFolder();
     if (!host.empty()) SetCurrentDirectoryW(host.c_str());
+  }
+  // Freed (not the process's end) while a call is inside: the host would crash here.
+  if (reason == DLL_PROCESS_DETACH && reserved == nullptr && insideZt) {
+    TerminateProcess(GetCurrentProcess(), qv::test::kFreedUnderACall);
   }
   return TRUE;
 }

@@ -8,6 +8,7 @@
 
 #include "app/win/framework/read_file_bytes.h"
 #include "app/win/framework/replace_file_bytes.h"
+#include "app/win/framework/write_file_in_place.h"
 #include "tests/support/win_handles.h"
 #include "tests/win/app/program_folder.h"
 #include "tests/win/app/target_image/file_folder.h"
@@ -18,30 +19,40 @@ namespace {
 using quorvela::ByteBuffer;
 using quorvela::win::ReadFileBytes;
 using quorvela::win::ReplaceFileBytes;
+using quorvela::win::WriteFileInPlace;
 
 const std::wstring kTarget = L"目标图.bmp";
+constexpr std::uint64_t kNoBound = UINT64_MAX;
 
 TEST(ReadFileBytes, WholeFileOrEmpty) {
   TempFolder folder(L"read");
   const std::wstring file = folder.path() + L"\\" + kTarget;
-  EXPECT_TRUE(ReadFileBytes(file).empty()) << "missing";
+  EXPECT_TRUE(ReadFileBytes(file, kNoBound).empty()) << "missing";
   ASSERT_TRUE(WriteWholeFile(file, {}));
-  EXPECT_TRUE(ReadFileBytes(file).empty()) << "0 bytes";
+  EXPECT_TRUE(ReadFileBytes(file, kNoBound).empty()) << "0 bytes";
   ASSERT_TRUE(WriteWholeFile(file, Pattern(5000)));
-  EXPECT_EQ(ReadFileBytes(file), Pattern(5000));
-  EXPECT_TRUE(ReadFileBytes(folder.path()).empty()) << "a folder";
-  {
-    // Longer than this 32-bit process can hold (sparse, so it costs no disk).
-    const UniqueHandle huge(CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-    ASSERT_TRUE(huge);
-    LARGE_INTEGER size{};
-    size.QuadPart = 0x7FFFFFF0;
-    ASSERT_TRUE(SetFilePointerEx(huge.get(), size, nullptr, FILE_BEGIN) && SetEndOfFile(huge.get()));
-  }
-  EXPECT_TRUE(ReadFileBytes(file).empty()) << "too large to hold";
+  EXPECT_EQ(ReadFileBytes(file, kNoBound), Pattern(5000));
+  EXPECT_EQ(ReadFileBytes(file, 5000), Pattern(5000)) << "as long as the bound";
+  EXPECT_TRUE(ReadFileBytes(file, 4999).empty()) << "a byte longer than the bound";
+  EXPECT_TRUE(ReadFileBytes(folder.path(), kNoBound).empty()) << "a folder";
 }
 
-TEST(ReplaceFileBytes, FileHoldsExactlyTheNewBytesAndNothingIsLeftBeside) {
+TEST(ReadFileBytes, ALongFileIsRefusedBeforeAnyMemoryIsTaken) {
+  TempFolder folder(L"read_long");
+  const std::wstring file = folder.path() + L"\\" + kTarget;
+  // 1.5 GB: more than this process could take in one piece.
+  ASSERT_TRUE(WriteSparseFile(file, 1'500'000'000));
+  EXPECT_TRUE(ReadFileBytes(file, 1 << 20).empty()) << "longer than the bound";
+  ASSERT_TRUE(WriteSparseFile(file, 0x80000000LL));
+  EXPECT_TRUE(ReadFileBytes(file, kNoBound).empty()) << "longer than a buffer can hold";
+}
+
+// Both ways of writing the target file, whole or in place.
+TEST(ReplaceFileBytes, EitherWriteLeavesExactlyTheNewBytesAndNothingBeside) {
+  struct Writer {
+    const char* label;
+    bool (*write)(const std::wstring&, const ByteBuffer&);
+  };
   struct Case {
     const char* label;
     std::optional<ByteBuffer> old;
@@ -53,16 +64,19 @@ TEST(ReplaceFileBytes, FileHoldsExactlyTheNewBytesAndNothingIsLeftBeside) {
       {"shorter old file", Pattern(10, 7), Pattern(5000)},
       {"empty target", Pattern(5000, 7), {}},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.label);
-    TempFolder folder(L"replace");
-    const std::wstring file = folder.path() + L"\\" + kTarget;
-    if (c.old) {
-      ASSERT_TRUE(WriteWholeFile(file, *c.old));
+  for (const Writer writer : {Writer{"replaced", ReplaceFileBytes}, Writer{"in place", WriteFileInPlace}}) {
+    for (const auto& c : cases) {
+      SCOPED_TRACE(testing::Message() << writer.label << ", " << c.label);
+      TempFolder folder(L"write");
+      const std::wstring file = folder.path() + L"\\" + kTarget;
+      if (c.old) {
+        ASSERT_TRUE(WriteWholeFile(file, *c.old));
+      }
+      EXPECT_TRUE(writer.write(file, c.next));
+      EXPECT_EQ(PlainRead(file), c.next);
+      EXPECT_EQ(FileNames(folder.path()), std::vector<std::wstring>{kTarget});
     }
-    EXPECT_TRUE(ReplaceFileBytes(file, c.next));
-    EXPECT_EQ(PlainRead(file), c.next);
-    EXPECT_EQ(FileNames(folder.path()), std::vector<std::wstring>{kTarget});
+    EXPECT_FALSE(writer.write(L"", Pattern(10)));
   }
 }
 
@@ -89,9 +103,38 @@ TEST(ReplaceFileBytes, FailedReplaceKeepsTheOldFileAndLeavesNoTemporary) {
   EXPECT_EQ(FileNames(folder.path()), (std::vector<std::wstring>{L"sub", kTarget}));
 }
 
+// Where the file cannot be replaced whole, it can still be written over, unless no one
+// may write it.
+TEST(WriteFileInPlace, FileOpenElsewhere) {
+  struct Case {
+    const char* label;
+    DWORD sharing;  // of the other opening
+    bool written;
+  };
+  const Case cases[] = {
+      {"shared for reading and writing, not for deleting", FILE_SHARE_READ | FILE_SHARE_WRITE, true},
+      {"not shared", 0, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.label);
+    TempFolder folder(L"in_use");
+    const std::wstring file = folder.path() + L"\\" + kTarget;
+    ASSERT_TRUE(WriteWholeFile(file, Pattern(300, 3)));
+    {
+      const UniqueHandle inUse(CreateFileW(file.c_str(), GENERIC_READ, c.sharing, nullptr, OPEN_EXISTING, 0, nullptr));
+      ASSERT_TRUE(inUse);
+      EXPECT_FALSE(ReplaceFileBytes(file, Pattern(5000)));
+      EXPECT_EQ(WriteFileInPlace(file, Pattern(5000)), c.written);
+    }
+    EXPECT_EQ(PlainRead(file), c.written ? Pattern(5000) : Pattern(300, 3));
+    EXPECT_EQ(FileNames(folder.path()), std::vector<std::wstring>{kTarget});
+  }
+}
+
 // A folder that refuses new files (made so by readonly_folder_test.sh, which names it in
-// QV_READONLY_FOLDER and put "old" in its target file).
-TEST(ReplaceFileBytes, ReadOnlyFolderKeepsTheOldFile) {
+// QV_READONLY_FOLDER and put "old" in its target file): the file cannot be replaced, but
+// it takes the new bytes in place.
+TEST(ReplaceFileBytes, ReadOnlyFolderKeepsTheOldFileThatThenTakesTheBytesInPlace) {
   const wchar_t* folder = _wgetenv(L"QV_READONLY_FOLDER");
   if (!folder) GTEST_SKIP() << "run by readonly_folder_test.sh";
   const std::wstring file = std::wstring(folder) + L"\\" + kTarget;
@@ -99,6 +142,9 @@ TEST(ReplaceFileBytes, ReadOnlyFolderKeepsTheOldFile) {
   ASSERT_EQ(PlainRead(file), old);
   EXPECT_FALSE(ReplaceFileBytes(file, Pattern(5000)));
   EXPECT_EQ(PlainRead(file), old);
+  EXPECT_EQ(FileNames(folder), std::vector<std::wstring>{kTarget});
+  EXPECT_TRUE(WriteFileInPlace(file, Pattern(5000)));
+  EXPECT_EQ(PlainRead(file), Pattern(5000));
   EXPECT_EQ(FileNames(folder), std::vector<std::wstring>{kTarget});
 }
 

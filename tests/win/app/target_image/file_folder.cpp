@@ -36,6 +36,15 @@ bool WriteWholeFile(const std::wstring& path, const quorvela::ByteBuffer& bytes)
   return std::fclose(file.release()) == 0 && ok;
 }
 
+bool WriteSparseFile(const std::wstring& path, std::int64_t size) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  LARGE_INTEGER end{};
+  end.QuadPart = size;
+  const bool ok = SetFilePointerEx(file, end, nullptr, FILE_BEGIN) && SetEndOfFile(file);
+  return CloseHandle(file) && ok;
+}
+
 quorvela::ByteBuffer PlainRead(const std::wstring& path) {
   quorvela::ByteBuffer bytes;
   UniqueStdFile file(_wfopen(path.c_str(), L"rb"));

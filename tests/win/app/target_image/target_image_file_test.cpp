@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "app/win/program/target_image_file.h"
+#include "tests/support/win_handles.h"
 #include "tests/win/app/program_folder.h"
 #include "tests/win/app/target_image/file_folder.h"
 
@@ -65,6 +66,26 @@ TEST_F(TargetImageFile, StoreRewritesTheProgramFoldersFileOnly) {
   EXPECT_NE(GetFileAttributesW(ownFile_.c_str()), INVALID_FILE_ATTRIBUTES) << "an empty file stays";
   EXPECT_TRUE(PlainRead(ownFile_).empty());
   EXPECT_EQ(PlainRead(elsewhere_.path() + L"\\目标图.bmp"), Pattern(77, 9));
+}
+
+TEST_F(TargetImageFile, StoreWritesInPlaceWhereTheFileCannotBeReplacedWhole) {
+  struct Case {
+    const char* label;
+    DWORD sharing;  // of another opening, without delete sharing: no rename over it
+    bool stored;
+  };
+  const Case cases[] = {{"open for reading and writing", FILE_SHARE_READ | FILE_SHARE_WRITE, true},
+                        {"open without sharing", 0, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.label);
+    ASSERT_TRUE(WriteWholeFile(ownFile_, Pattern(300, 3)));
+    {
+      const qv::test::UniqueHandle inUse(CreateFileW(ownFile_.c_str(), GENERIC_READ, c.sharing, nullptr, OPEN_EXISTING, 0, nullptr));
+      ASSERT_TRUE(inUse);
+      EXPECT_EQ(StoreTargetImageFile(Pattern(5000)), c.stored);
+    }
+    EXPECT_EQ(PlainRead(ownFile_), c.stored ? Pattern(5000) : Pattern(300, 3));
+  }
 }
 
 }  // namespace

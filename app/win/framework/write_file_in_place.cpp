@@ -1,0 +1,47 @@
+#include "app/win/framework/write_file_in_place.h"
+
+#include <windows.h>
+
+#include "app/core/in_place_rewrite.h"
+#include "app/win/framework/unique_handles.h"
+#include "app/win/framework/write_all_bytes.h"
+
+namespace quorvela::win {
+
+namespace {
+
+class OpenFile : public RewritableFile {
+ public:
+  explicit OpenFile(HANDLE file) : file_(file) {}
+
+  std::optional<std::uint64_t> size() override {
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file_, &size)) return std::nullopt;
+    return static_cast<std::uint64_t>(size.QuadPart);
+  }
+  bool resize(std::uint64_t size) override { return moveTo(size) && SetEndOfFile(file_); }
+  bool writeFromStart(const ByteBuffer& bytes) override { return moveTo(0) && WriteAllBytes(file_, bytes); }
+  bool flush() override { return FlushFileBuffers(file_) != 0; }
+
+ private:
+  bool moveTo(std::uint64_t offset) {
+    LARGE_INTEGER at{};
+    at.QuadPart = static_cast<LONGLONG>(offset);
+    return SetFilePointerEx(file_, at, nullptr, FILE_BEGIN) != 0;
+  }
+
+  HANDLE file_;
+};
+
+}  // namespace
+
+bool WriteFileInPlace(const std::wstring& path, const ByteBuffer& bytes) {
+  if (path.empty()) return false;
+  const UniqueFile file(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                    nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return false;
+  OpenFile open(file.get());
+  return RewriteInPlace(open, bytes);
+}
+
+}  // namespace quorvela::win
