@@ -1,6 +1,6 @@
 #include "app/core/run/automation_worker_loop.h"
 
-#include <memory>
+#include "app/core/run/capture_storage.h"
 
 namespace quorvela {
 
@@ -14,9 +14,9 @@ class Rounds {
   void run() {
     state_.roundCount.fetch_add(1);
     // The round searches its own capture, even when a test find replaces the stored one.
-    auto shot = std::make_shared<ByteBuffer>(calls_.capture(state_.windowHandle.load(), takeStorage()));
+    const SharedImageBytes::Snapshot shot =
+        storage_.share(calls_.capture(state_.windowHandle.load(), storage_.take()));
     state_.screenshot.replaceShared(shot);
-    previous_ = shot;
     const SharedImageBytes::Snapshot target = state_.targetImage.snapshot();
     if (calls_.findImage(*shot, *target) != 0) {
       state_.running.store(0);
@@ -25,19 +25,9 @@ class Rounds {
   }
 
  private:
-  // The capture of two rounds back, unless someone still reads it (the last one is still
-  // stored): the next capture writes over it instead of taking fresh pages.
-  ByteBuffer takeStorage() {
-    ByteBuffer storage;
-    if (older_ && older_.use_count() == 1) storage = std::move(*older_);
-    older_ = std::move(previous_);
-    return storage;
-  }
-
   RunState& state_;
   WorkerCalls& calls_;
-  std::shared_ptr<ByteBuffer> previous_;
-  std::shared_ptr<ByteBuffer> older_;
+  CaptureStorage storage_;
 };
 
 }  // namespace
