@@ -1,5 +1,7 @@
 #include "app/core/run/automation_worker_loop.h"
 
+#include <optional>
+
 #include "app/core/run/capture_storage.h"
 
 namespace quorvela {
@@ -33,9 +35,17 @@ class Rounds {
 }  // namespace
 
 void RunAutomationWorker(RunState& state, WorkerSlot& slot, WorkerCalls& calls) {
-  Rounds rounds(state, calls);
+  std::optional<Rounds> rounds;
   do {
-    while (state.running.load() != 0) rounds.run();
+    try {
+      if (!rounds) rounds.emplace(state, calls);
+      while (state.running.load() != 0) rounds->run();
+    } catch (...) {
+      // A failure inside a round (a lock, an allocation) ends the run as a stop does: the
+      // gauge's next tick shows it stopped, and the process goes on.
+      rounds.reset();
+      state.running.store(0);
+    }
   } while (slot.leave(state.running));
 }
 

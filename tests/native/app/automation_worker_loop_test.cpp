@@ -2,8 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <stdexcept>
+#include <system_error>
 
 #include "app/core/run/automation_worker_loop.h"
+#include "app/core/run/gauge_tick.h"
 #include "app/core/run/run_now.h"
 #include "tests/native/app/fake_run_port.h"
 #include "tests/native/app/fake_worker_calls.h"
@@ -76,6 +79,55 @@ TEST(AutomationWorker, FailedCaptureIsSearchedEmptyStoredAndCounted) {
   EXPECT_EQ(run.state.screenshot.size(), 0);
   EXPECT_EQ(run.state.roundCount.load(), 4);
   EXPECT_TRUE(run.calls.presses.empty());
+}
+
+// A failure inside a round must not end the process: the run ends as a stop does, and the
+// next run gets a worker of its own.
+TEST(AutomationWorker, ExceptionInARoundEndsTheRunAndTheGaugeTickShowsTheStop) {
+  struct Case {
+    const char* what;
+    std::function<void(WorkerRun&)> arrange;
+  };
+  const Case cases[] = {
+      {"a lock fails in the capture",
+       [](WorkerRun& run) {
+         run.calls.duringCapture = [](int round) {
+           if (round == 3) throw std::system_error(std::make_error_code(std::errc::resource_deadlock_would_occur));
+         };
+       }},
+      {"a buffer too long for the search",
+       [](WorkerRun& run) {
+         run.calls.answerOf = [](int round) -> std::int32_t {
+           if (round == 2) throw std::length_error("vector::_M_default_append");
+           return 0;
+         };
+       }},
+      {"the send burst fails after a start during it",
+       [](WorkerRun& run) {
+         run.calls.answerOf = [](int) { return 1; };
+         run.calls.duringPress = [&run] {
+           test::FakeRunNowPort port;
+           ToggleRunNow(run.state, run.slot, port);
+           throw std::runtime_error("burst");
+         };
+       }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    WorkerRun run;
+    c.arrange(run);
+    EXPECT_NO_THROW(run.work());
+    EXPECT_EQ(run.state.running.load(), 0);
+    EXPECT_FALSE(run.slot.held());
+
+    test::FakeRunNowPort port;
+    GaugeTick(run.state, port);
+    EXPECT_EQ(port.calls, (std::vector<std::string>{"gauge 0", "interval 0", "log 2 [提示]软件已停止运行",
+                                                    "text 立刻运行 当前:未运行", "image 507"}));
+    port.calls.clear();
+    ASSERT_EQ(ToggleRunNow(run.state, run.slot, port), kToggleStarted);
+    EXPECT_EQ(std::count(port.calls.begin(), port.calls.end(), "startWorker"), 1);
+  }
 }
 
 TEST(AutomationWorker, StopDuringARoundFinishesItAndItsHitStillPresses) {
