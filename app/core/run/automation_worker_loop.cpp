@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "app/core/run/capture_storage.h"
+#include "app/core/run/round_pace.h"
 
 namespace quorvela {
 
@@ -14,6 +15,7 @@ class Rounds {
 
   // One round; nothing else belongs in here (the gauge measures it).
   void run() {
+    const auto start = calls_.now();
     state_.roundCount.fetch_add(1);
     // The round searches its own capture, even when a test find replaces the stored one.
     const SharedImageBytes::Snapshot shot =
@@ -23,6 +25,13 @@ class Rounds {
     if (calls_.findImage(*shot, *target) != 0) {
       state_.running.store(0);
       calls_.pressSendKey(state_.windowHandle.load());
+      return;
+    }
+    const auto spent = std::chrono::duration_cast<RoundPace::Length>(calls_.now() - start);
+    if (!shot->empty()) {
+      pace_.normalRound(spent);
+    } else if (const RoundPace::Length wait = pace_.waitAfterFailure(spent); wait > RoundPace::Length::zero()) {
+      calls_.pause(wait);
     }
   }
 
@@ -30,6 +39,7 @@ class Rounds {
   RunState& state_;
   WorkerCalls& calls_;
   CaptureStorage storage_;
+  RoundPace pace_;
 };
 
 }  // namespace

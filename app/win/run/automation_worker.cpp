@@ -4,6 +4,7 @@
 #include "app/win/framework/unique_handles.h"
 #include "app/win/run/find_image_in_shot.h"
 #include "app/win/run/press_send_key.h"
+#include "app/win/run/round_pause.h"
 #include "app/win/run/window_capture.h"
 
 namespace quorvela::win {
@@ -19,9 +20,11 @@ class WindowsWorkerCalls : public WorkerCalls {
     return FindImageInShot(shot, target);
   }
   void pressSendKey(std::uint32_t window) override { PressSendKey(window); }
+  void pause(std::chrono::microseconds length) override { pause_.wait(length); }
 
  private:
   WindowCapturer capturer_;
+  RoundPause pause_;
 };
 
 }  // namespace
