@@ -1,5 +1,5 @@
 #pragma once
-// The specified window capture made step by step with each step timed: GetWindowRect,
+// The window capture made step by step with each step timed: GetWindowRect,
 // GetWindowDC, EnumDisplaySettingsW, the HALFTONE StretchBlt, ReleaseDC, GetDC(0), the two
 // GetDIBits calls and the last ReleaseDC. Every round derives everything anew, as a round
 // that keeps nothing would.

@@ -1,6 +1,6 @@
 // Under Wine, against the stand-in showing each scene kind (flat UI, gradients, photo-like,
 // noise) at 800 x 600, in one run:
-//   - the steps of one capture as specified, each derived anew, and the capture as the
+//   - the steps of one capture, each derived anew, and the capture as the
 //     worker makes it; the conversion of a whole capture to palette indexes; ZT; one press
 //     and a whole burst;
 //   - rounds per second of the real automation worker (absent target) against the limit
@@ -102,7 +102,7 @@ double WorkerRoundsPerSecond(quorvela::win::RunRoad& road, double seconds) {
 struct SceneFigures {
   SceneKind kind = SceneKind::FlatUi;
   bool measured = false;
-  StepSamples steps;  // the specified capture, step by step
+  StepSamples steps;  // the capture, step by step, each step derived anew
   std::vector<double> capture, conversion, zt;
   std::vector<double> roundCapture, roundZt;  // alternated on one thread, as in a round
   std::vector<double> freshCapture, reusedCapture;
@@ -172,7 +172,7 @@ SceneFigures MeasureScene(SceneKind kind, double seconds) {
 }
 
 void PrintSteps(const std::vector<SceneFigures>& scenes) {
-  std::puts("\nThe specified capture, each step derived anew (mean us per round, median in brackets):\n");
+  std::puts("\nThe capture step by step, each step derived anew (mean us per round, median in brackets):\n");
   std::printf("| step |");
   for (const auto& s : scenes) std::printf(" %s |", pixfarrow::bench::SceneKindName(s.kind));
   std::printf("\n|---|");
