@@ -1,45 +1,58 @@
-// Under Wine, in one run, against the stand-in showing the 800 x 600 chat scene:
-//   - rounds per second of the real automation worker (capture + ZT), with an absent target,
-//     against rounds of the first design (the same capture + temporary-file search);
-//   - the reaction time from the target's paint in the stand-in to the first Enter key-down
-//     it records, over repeated runs (median and 95th percentile).
-//   pixfarrow_run_timing.exe [runs]
+// Under Wine, against the stand-in showing each scene kind (flat UI, gradients, photo-like,
+// noise) at 800 x 600, in one run:
+//   - the steps of one capture, each derived anew, and the capture as the
+//     worker makes it; the conversion of a whole capture to palette indexes; ZT; one press
+//     and a whole burst;
+//   - rounds per second of the real automation worker (absent target) against the limit
+//     1 / (capture alone + ZT alone), and the first design's rounds (the same capture, then
+//     the temporary-file search);
+//   - on the noise scene, the reaction time from the target's paint in the stand-in to the
+//     first Enter key-down it records, over repeated runs.
+//   pixfarrow_run_timing.exe [runs] [seconds]
 #include <windows.h>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cwchar>
+#include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "app/win/run/find_image_in_shot.h"
+#include "app/win/run/library_calls.h"
+#include "app/win/run/press_send_key.h"
 #include "app/win/run/run_road.h"
 #include "app/win/run/window_capture.h"
+#include "bench/capture_steps.h"
 #include "bench/gdi_literal_design.h"
-#include "bench/median_timer.h"
+#include "bench/scene_kinds.h"
+#include "bench/step_samples.h"
 #include "bench/ui_scene.h"
+#include "library/core/palette_image.h"
 #include "tests/support/standin_client.h"
 #include "tests/win/run/bound_library.h"
 
 namespace {
 
+using pixfarrow::bench::Mean;
+using pixfarrow::bench::Percentile;
+using pixfarrow::bench::SceneKind;
+using pixfarrow::bench::StepSamples;
+using pixfarrow::bench::Stopwatch;
 using quorvela::ByteBuffer;
-using Clock = std::chrono::steady_clock;
+
+constexpr int kWidth = 800;
+constexpr int kHeight = 600;
 
 ByteBuffer Checker(int size) {
   return pixfarrow::bench::Bmp24(size, size, [](int x, int y) { return (x + y) % 2 ? 0xC81E28u : 0x14B45Au; });
 }
 
-ByteBuffer Plain(int size, std::uint32_t colour) {
-  return pixfarrow::bench::Bmp24(size, size, [=](int, int) { return colour; });
-}
-
-std::wstring WriteScene() {
+std::wstring WriteScene(SceneKind kind) {
   wchar_t folder[MAX_PATH];
   GetTempPathW(MAX_PATH, folder);
   const std::wstring path = std::wstring(folder) + L"qv_run_timing_scene.bmp";
-  const ByteBuffer scene = pixfarrow::bench::SceneBmp();
+  const ByteBuffer scene = pixfarrow::bench::Bmp24(kWidth, kHeight, pixfarrow::bench::SceneKindPainter(kind));
   HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
   DWORD written = 0;
   WriteFile(file, scene.data(), static_cast<DWORD>(scene.size()), &written, nullptr);
@@ -47,104 +60,180 @@ std::wstring WriteScene() {
   return path;
 }
 
-double Percentile(std::vector<double> values, double p) {
-  std::sort(values.begin(), values.end());
-  const auto at = static_cast<std::size_t>(p * static_cast<double>(values.size() - 1) + 0.5);
-  return values[std::min(at, values.size() - 1)];
+// The Linux load average, through Wine's drive for the root folder.
+std::string MachineLoad() {
+  std::ifstream load("Z:\\proc\\loadavg");
+  std::string one, five, fifteen;
+  if (!(load >> one >> five >> fifteen)) return "unknown";
+  return one + " " + five + " " + fifteen;
 }
 
-// Rounds per second of the worker over `seconds`.
+std::uint32_t WindowWord(HWND window) { return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(window)); }
+
+// Repeats call for about `seconds` (at least 20 times); microseconds per call.
+std::vector<double> TimesOver(double seconds, const std::function<void()>& call) {
+  std::vector<double> times;
+  Stopwatch watch;
+  double total = 0;
+  while (total < seconds * 1e6 || times.size() < 20) {
+    call();
+    times.push_back(watch.lap());
+    total += times.back();
+  }
+  return times;
+}
+
+// Rounds per second of the real worker over `seconds`, once it runs.
 double WorkerRoundsPerSecond(quorvela::win::RunRoad& road, double seconds) {
   quorvela::RunState& state = road.state();
-  road.ToggleRunNow();
-  Sleep(300);  // past the thread's start
+  if (road.CheckReady() != 1 || road.ToggleRunNow() != 2) return 0;
+  qv::test::WaitUntil([&] { return state.roundCount.load() >= 10; });
   state.roundCount.exchange(0);
-  const auto start = Clock::now();
+  Stopwatch watch;
   Sleep(static_cast<DWORD>(seconds * 1000));
   const int rounds = state.roundCount.exchange(0);
-  const double elapsed = std::chrono::duration<double>(Clock::now() - start).count();
+  const double elapsed = watch.lap() / 1e6;
   road.ToggleRunNow();
   qv::test::WaitUntil([&] { return !road.workerAlive(); });
+  road.GaugeTimerTick();
   return rounds / elapsed;
 }
 
-// Rounds per second of the first design: the same capture, then the temporary-file search.
-double LiteralRoundsPerSecond(std::uint32_t window, const ByteBuffer& target, double seconds) {
-  int rounds = 0;
-  const auto start = Clock::now();
-  double elapsed = 0;
-  while (elapsed < seconds) {
-    const ByteBuffer shot = quorvela::win::CaptureWindowBmp(window);
-    if (pixfarrow::bench::LiteralDesignSearch(shot, target) != 0) std::puts("unexpected hit");
-    ++rounds;
-    elapsed = std::chrono::duration<double>(Clock::now() - start).count();
-  }
-  return rounds / elapsed;
-}
+struct SceneFigures {
+  SceneKind kind = SceneKind::FlatUi;
+  bool measured = false;
+  StepSamples steps;  // the capture, step by step, each step derived anew
+  std::vector<double> capture, conversion, zt;
+  std::vector<double> roundCapture, roundZt;  // alternated on one thread, as in a round
+  std::vector<double> freshCapture, reusedCapture;
+  double workerRounds = 0;
+  double firstDesignRounds = 0;
+  double limit() const { return 1e6 / (Mean(capture) + Mean(zt)); }
+};
 
-}  // namespace
-
-int wmain(int argc, wchar_t** argv) {
-  const int runs = argc > 1 ? std::max(1, static_cast<int>(std::wcstol(argv[1], nullptr, 10))) : 60;
-  qv::test::PixfarrowDll dll;
-  if (!qv::test::BindPixfarrow(dll)) {
-    std::puts("cannot bind Pixfarrow.dll");
-    return 1;
-  }
+// Two passes of capture alone, ZT alone and the worker, so that a change of the machine's
+// load during the run weighs on both sides alike.
+SceneFigures MeasureScene(SceneKind kind, double seconds) {
+  SceneFigures figures;
+  figures.kind = kind;
   qv::test::StandInOptions options;
-  options.scene = WriteScene();
+  options.scene = WriteScene(kind);
   qv::test::StandIn standin(options);
-  if (!standin.window()) {
-    std::puts("the stand-in did not start");
-    return 1;
-  }
-  const auto window = static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(standin.window()));
-  RECT frame{};
-  GetWindowRect(standin.window(), &frame);
-  std::printf("stand-in: client 800 x 600, whole window %ld x %ld\n", frame.right - frame.left,
-              frame.bottom - frame.top);
-
+  if (!standin.window()) return figures;
+  const std::uint32_t window = WindowWord(standin.window());
   quorvela::RunState state;
   quorvela::win::RunRoad road(state);
   const ByteBuffer absent = Checker(40);
   state.targetImage.replace(absent);
-  if (road.CheckReady() != 1) {
-    std::puts("ready check failed");
-    return 1;
-  }
 
-  // The parts of one round, median per call.
-  ByteBuffer shot;
-  const double literalCaptureUs = pixfarrow::bench::MedianMicroseconds(100, 0, [&] {
-    shot = quorvela::win::CaptureWindowBmp(window);
-    return 0;
-  });
+  std::vector<std::uint8_t> pixels;
+  for (int i = 0; i < 200; ++i) TimedCaptureSteps(standin.window(), figures.steps, pixels);
+
   quorvela::win::WindowCapturer capturer;
-  const double captureUs = pixfarrow::bench::MedianMicroseconds(200, 0, [&] {
-    shot = capturer.capture(window, std::move(shot));
-    return 0;
+  ByteBuffer shot;
+  auto captureOnce = [&] { shot = capturer.capture(window, std::move(shot)); };
+  auto ztOnce = [&] {
+    if (quorvela::win::FindImageInShot(shot, absent) != 0) std::puts("unexpected hit");
+  };
+  for (int i = 0; i < 20; ++i) captureOnce(), ztOnce();  // past the first calls
+  // The worker writes each capture over an earlier one: against a fresh buffer every time,
+  // alternated call by call.
+  for (int i = 0; i < 200; ++i) {
+    Stopwatch watch;
+    capturer.capture(window);  // its pages taken and given back
+    figures.freshCapture.push_back(watch.lap());
+    captureOnce();
+    figures.reusedCapture.push_back(watch.lap());
+  }
+  for (int pass = 0; pass < 2; ++pass) {
+    for (double us : TimesOver(seconds / 2, captureOnce)) figures.capture.push_back(us);
+    for (double us : TimesOver(seconds / 2, ztOnce)) figures.zt.push_back(us);
+    figures.workerRounds += WorkerRoundsPerSecond(road, seconds / 2) / 2;
+    Stopwatch watch;
+    for (double spent = 0; spent < seconds * 1e6 / 2;) {
+      captureOnce();
+      figures.roundCapture.push_back(watch.lap());
+      ztOnce();
+      figures.roundZt.push_back(watch.lap());
+      spent += figures.roundCapture.back() + figures.roundZt.back();
+    }
+  }
+  for (int i = 0; i < 20; ++i) pixfarrow::DecodePaletteImage(shot);
+  figures.conversion = TimesOver(seconds / 4, [&] {
+    if (!pixfarrow::DecodePaletteImage(shot)) std::puts("conversion failed");
   });
-  const double ztUs = pixfarrow::bench::MedianMicroseconds(
-      200, 0, [&] { return quorvela::win::FindImageInShot(shot, absent); });
-  const double literalUs = pixfarrow::bench::MedianMicroseconds(
-      20, 0, [&] { return pixfarrow::bench::LiteralDesignSearch(shot, absent); });
-  std::printf("capture of the whole window: %.0f us (built anew each time: %.0f us); ZT (absent 40 x 40): %.0f us; "
-              "first design's search: %.0f us\n",
-              captureUs, literalCaptureUs, ztUs, literalUs);
+  const std::vector<double> firstDesign = TimesOver(seconds / 2, [&] {
+    shot = capturer.capture(window, std::move(shot));
+    if (pixfarrow::bench::LiteralDesignSearch(shot, absent) != 0) std::puts("unexpected hit");
+  });
+  figures.firstDesignRounds = 1e6 / Mean(firstDesign);
+  figures.measured = !figures.capture.empty() && shot.size() > 54;
+  return figures;
+}
 
-  const double worker = WorkerRoundsPerSecond(road, 5.0);
-  const double literal = LiteralRoundsPerSecond(window, absent, 5.0);
-  std::printf("rounds per second: worker %.1f, first design %.1f, ratio %.1f\n", worker, literal, worker / literal);
+void PrintSteps(const std::vector<SceneFigures>& scenes) {
+  std::puts("\nThe capture step by step, each step derived anew (mean us per round, median in brackets):\n");
+  std::printf("| step |");
+  for (const auto& s : scenes) std::printf(" %s |", pixfarrow::bench::SceneKindName(s.kind));
+  std::printf("\n|---|");
+  for (std::size_t i = 0; i < scenes.size(); ++i) std::printf("---|");
+  std::puts("");
+  for (const std::string& step : scenes.front().steps.steps()) {
+    std::printf("| %s |", step.c_str());
+    for (const auto& s : scenes) std::printf(" %.0f (%.0f) |", s.steps.mean(step), s.steps.median(step));
+    std::puts("");
+  }
+}
 
-  // Reaction: paint the target while a run is on, read the stand-in's own clock for the paint
-  // and the first Enter key-down.
-  const ByteBuffer target = Checker(20);
-  const ByteBuffer cover = Plain(20, pixfarrow::bench::SceneColour(0, 0));
+void PrintRounds(const std::vector<SceneFigures>& scenes) {
+  std::puts("\nOne round as the worker makes it (mean us per call) and rounds per second:\n");
+  std::puts("| scene | capture | fresh vs reused buffer | conversion of the whole capture | ZT (conversion and search) "
+            "| limit 1/(capture+ZT) | worker | worker / limit | capture, ZT alternated | first design | worker / first "
+            "design |");
+  std::puts("|---|---|---|---|---|---|---|---|---|---|---|");
+  for (const auto& s : scenes) {
+    const double conversion = Mean(s.conversion);
+    const double zt = Mean(s.zt);
+    std::printf("| %s | %.0f | %.0f vs %.0f | %.0f | %.0f | %.1f | %.1f | %.2f | %.0f + %.0f | %.1f | %.1f |\n",
+                pixfarrow::bench::SceneKindName(s.kind), Mean(s.capture), Mean(s.freshCapture),
+                Mean(s.reusedCapture), conversion, zt, s.limit(),
+                s.workerRounds, s.workerRounds / s.limit(), Mean(s.roundCapture), Mean(s.roundZt), s.firstDesignRounds,
+                s.workerRounds / s.firstDesignRounds);
+  }
+}
+
+// Reaction on the noise scene: paint a patch of other noise while a run is on, then read the
+// stand-in's own clock for the paint and for the first Enter key-down.
+bool MeasureReaction(int runs) {
+  qv::test::StandInOptions options;
+  options.scene = WriteScene(SceneKind::Noise);
+  qv::test::StandIn standin(options);
+  if (!standin.window()) return false;
+  const std::uint32_t window = WindowWord(standin.window());
+  quorvela::RunState state;
+  quorvela::win::RunRoad road(state);
+
+  std::vector<double> press;
+  Stopwatch pressWatch;
+  for (int i = 0; i < 200; ++i) {
+    quorvela::win::CallJpxx(window);
+    press.push_back(pressWatch.lap());
+  }
+  Stopwatch burstWatch;
+  quorvela::win::PressSendKey(window);
+  const double burstMs = burstWatch.lap() / 1000;
+  std::printf("\nsend: one JPXX press %.0f us (median of %zu), the burst of 1000 presses %.0f ms\n",
+              Percentile(press, 0.5), press.size(), burstMs);
+
+  const ByteBuffer target =
+      pixfarrow::bench::Bmp24(20, 20, [](int x, int y) { return pixfarrow::bench::NoiseColour(0xBEEF, x, y); });
   state.targetImage.replace(target);
   std::vector<double> reactionMs;
   for (int run = 0; run < runs; ++run) {
     const int x = 120 + (run * 97) % 600;
     const int y = 40 + (run * 53) % 500;
+    const ByteBuffer cover = pixfarrow::bench::Bmp24(
+        20, 20, [&](int i, int j) { return pixfarrow::bench::SceneKindColour(SceneKind::Noise, x + i, y + j); });
     if (road.CheckReady() != 1 || road.ToggleRunNow() != 2) break;
     Sleep(30 + (run * 7) % 20);  // the paint lands anywhere in a round
     const std::size_t before = standin.ReadRecord().messages.size();
@@ -158,33 +247,41 @@ int wmain(int argc, wchar_t** argv) {
                          static_cast<double>(record.frequency));
     standin.PaintTarget(cover, x, y);
   }
-  // The floor of the reaction: from the paint until a capture on this thread shows the
-  // target (that capture included).
-  std::vector<double> visibleMs;
-  for (int run = 0; run < 20; ++run) {
-    const int x = 150 + (run * 61) % 500;
-    const int y = 60 + (run * 37) % 400;
-    standin.PaintTarget(target, x, y);
-    LARGE_INTEGER seen{};
-    for (int tries = 0; tries < 1000; ++tries) {
-      shot = capturer.capture(window, std::move(shot));
-      QueryPerformanceCounter(&seen);
-      if (quorvela::win::FindImageInShot(shot, target) != 0) break;
-    }
-    const qv::test::StandInRecord painted = standin.ReadRecord();
-    visibleMs.push_back(static_cast<double>(seen.QuadPart - painted.paints.back()) * 1000.0 /
-                        static_cast<double>(painted.frequency));
-    standin.PaintTarget(cover, x, y);
+  if (reactionMs.empty()) return false;
+  std::printf("reaction on the noise scene, paint to first Enter key-down, %zu runs: median %.2f ms, 90th percentile "
+              "%.2f ms (best %.2f, worst %.2f)\n",
+              reactionMs.size(), Percentile(reactionMs, 0.5), Percentile(reactionMs, 0.9), Percentile(reactionMs, 0.0),
+              Percentile(reactionMs, 1.0));
+  standin.Close();
+  return true;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  const int runs = argc > 1 ? std::max(1, static_cast<int>(std::wcstol(argv[1], nullptr, 10))) : 60;
+  const double seconds = argc > 2 ? std::max(1.0, std::wcstod(argv[2], nullptr)) : 4.0;
+  qv::test::PixfarrowDll dll;
+  if (!qv::test::BindPixfarrow(dll)) {
+    std::puts("cannot bind Pixfarrow.dll");
+    return 1;
   }
-  std::printf("paint until a capture shows it (that capture included): median %.2f ms\n", Percentile(visibleMs, 0.5));
-  if (reactionMs.empty()) {
+  std::printf("load average at the start: %s\n", MachineLoad().c_str());
+  std::vector<SceneFigures> scenes;
+  for (SceneKind kind : pixfarrow::bench::kSceneKinds) {
+    scenes.push_back(MeasureScene(kind, seconds));
+    if (!scenes.back().measured) {
+      std::printf("no figures for the %s scene\n", pixfarrow::bench::SceneKindName(kind));
+      return 1;
+    }
+  }
+  PrintSteps(scenes);
+  PrintRounds(scenes);
+  const bool reacted = MeasureReaction(runs);
+  std::printf("load average at the end: %s\n", MachineLoad().c_str());
+  if (!reacted) {
     std::puts("no reaction measured");
     return 1;
   }
-  std::printf("reaction from paint to first Enter key-down over %zu runs: median %.2f ms, 95th percentile %.2f ms, "
-              "best %.2f ms, worst %.2f ms\n",
-              reactionMs.size(), Percentile(reactionMs, 0.5), Percentile(reactionMs, 0.95),
-              Percentile(reactionMs, 0.0), Percentile(reactionMs, 1.0));
-  standin.Close();
   return 0;
 }

@@ -1,6 +1,9 @@
 #include "app/core/run/automation_worker_loop.h"
 
-#include <memory>
+#include <optional>
+
+#include "app/core/run/capture_storage.h"
+#include "app/core/run/round_pace.h"
 
 namespace quorvela {
 
@@ -12,40 +15,47 @@ class Rounds {
 
   // One round; nothing else belongs in here (the gauge measures it).
   void run() {
+    const auto start = calls_.now();
     state_.roundCount.fetch_add(1);
     // The round searches its own capture, even when a test find replaces the stored one.
-    auto shot = std::make_shared<ByteBuffer>(calls_.capture(state_.windowHandle.load(), takeStorage()));
+    const SharedImageBytes::Snapshot shot =
+        storage_.share(calls_.capture(state_.windowHandle.load(), storage_.take()));
     state_.screenshot.replaceShared(shot);
-    previous_ = shot;
     const SharedImageBytes::Snapshot target = state_.targetImage.snapshot();
     if (calls_.findImage(*shot, *target) != 0) {
       state_.running.store(0);
       calls_.pressSendKey(state_.windowHandle.load());
+      return;
+    }
+    const auto spent = std::chrono::duration_cast<RoundPace::Length>(calls_.now() - start);
+    if (!shot->empty()) {
+      pace_.normalRound(spent);
+    } else if (const RoundPace::Length wait = pace_.waitAfterFailure(spent); wait > RoundPace::Length::zero()) {
+      calls_.pause(wait);
     }
   }
 
  private:
-  // The capture of two rounds back, unless someone still reads it (the last one is still
-  // stored): the next capture writes over it instead of taking fresh pages.
-  ByteBuffer takeStorage() {
-    ByteBuffer storage;
-    if (older_ && older_.use_count() == 1) storage = std::move(*older_);
-    older_ = std::move(previous_);
-    return storage;
-  }
-
   RunState& state_;
   WorkerCalls& calls_;
-  std::shared_ptr<ByteBuffer> previous_;
-  std::shared_ptr<ByteBuffer> older_;
+  CaptureStorage storage_;
+  RoundPace pace_;
 };
 
 }  // namespace
 
 void RunAutomationWorker(RunState& state, WorkerSlot& slot, WorkerCalls& calls) {
-  Rounds rounds(state, calls);
+  std::optional<Rounds> rounds;
   do {
-    while (state.running.load() != 0) rounds.run();
+    try {
+      if (!rounds) rounds.emplace(state, calls);
+      while (state.running.load() != 0) rounds->run();
+    } catch (...) {
+      // A failure inside a round (a lock, an allocation) ends the run as a stop does: the
+      // gauge's next tick shows it stopped, and the process goes on.
+      rounds.reset();
+      state.running.store(0);
+    }
   } while (slot.leave(state.running));
 }
 

@@ -7,7 +7,8 @@
 namespace quorvela {
 
 // Runs rounds back to back while state.running is 1, then leaves the slot; returns when
-// the worker may end. The caller holds the slot on entry.
+// the worker may end. The caller holds the slot on entry. Throws nothing: an exception
+// from calls ends the run (running cleared) as a stop would.
 void RunAutomationWorker(RunState& state, WorkerSlot& slot, WorkerCalls& calls);
 
 }  // namespace quorvela

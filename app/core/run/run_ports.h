@@ -1,8 +1,10 @@
 #pragma once
 // What the run road asks of the rest of the program. The worker's calls run on the worker
 // thread; the run-now calls on the GUI thread.
+#include <chrono>
 #include <cstdint>
 #include <string_view>
+#include <thread>
 
 #include "app/core/byte_buffer.h"
 
@@ -18,6 +20,9 @@ class WorkerCalls {
   virtual std::int32_t findImage(const ByteBuffer& shot, const ByteBuffer& target) = 0;
   // The send burst; returns when it is over.
   virtual void pressSendKey(std::uint32_t window) = 0;
+  // The clock that times rounds, and a wait of about `length` after a failed capture.
+  virtual std::chrono::steady_clock::time_point now() { return std::chrono::steady_clock::now(); }
+  virtual void pause(std::chrono::microseconds length) { std::this_thread::sleep_for(length); }
 };
 
 class RunNowPort {

@@ -14,6 +14,8 @@ namespace quorvela::win {
 namespace {
 
 constexpr int kSplits = 10;
+// A tick's number is at most this share of the radius wide, so that neighbours stay apart.
+constexpr double kLabelBoxWidth = 0.42;
 constexpr COLORREF kTextColour = RGB(0x46, 0x46, 0x46);
 
 POINT onCircle(const DialRing& ring, double radius, double degrees) {
@@ -46,11 +48,27 @@ void arc(HDC dc, const DialRing& ring, double fromDegrees, double toDegrees, COL
   Arc(dc, x - r, y - r, x + r, y + r, start.x, start.y, end.x, end.y);
 }
 
-void centredText(HDC dc, const std::wstring& text, POINT centre, int height, bool bold) {
+// The font height at which text is at most maxWidth wide: height, or smaller.
+int fittingHeight(HDC dc, const std::wstring& text, int height, double maxWidth, bool bold) {
   const UniqueFont font = dialFont(height, bold);
   const ScopedSelect useFont(dc, font.get());
-  RECT box{centre.x - 200, centre.y - height, centre.x + 200, centre.y + height};
-  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  SIZE extent{};
+  if (text.empty() || !GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent) ||
+      extent.cx <= maxWidth) {
+    return height;
+  }
+  return std::max(1, static_cast<int>(height * maxWidth / extent.cx));
+}
+
+// Text centred on a point, shrunk where it would be wider than its box.
+void centredText(HDC dc, const std::wstring& text, POINT centre, int height, double boxWidth, bool bold) {
+  const int fitted = fittingHeight(dc, text, height, boxWidth, bold);
+  const UniqueFont font = dialFont(fitted, bold);
+  const ScopedSelect useFont(dc, font.get());
+  const LONG half = static_cast<LONG>(boxWidth / 2) + 1;
+  RECT box{centre.x - half, centre.y - height, centre.x + half, centre.y + height};
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &box,
+            DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
 }
 
 void ticks(HDC dc, const DialRing& ring, const GaugeReading& reading) {
@@ -58,6 +76,7 @@ void ticks(HDC dc, const DialRing& ring, const GaugeReading& reading) {
   const ScopedSelect usePen(dc, pen.get());
   const double inner = ring.radius - ring.width / 2 - ring.width * 0.3;
   const int labelHeight = std::max(8, static_cast<int>(ring.radius * 0.13));
+  const double labelWidth = ring.radius * kLabelBoxWidth;
   for (int i = 0; i <= kSplits; ++i) {
     const double degrees = DialAngleDegrees(static_cast<double>(i) / kSplits);
     const POINT from = onCircle(ring, inner, degrees);
@@ -66,7 +85,7 @@ void ticks(HDC dc, const DialRing& ring, const GaugeReading& reading) {
     LineTo(dc, to.x, to.y);
     const double value = reading.min + (reading.max - reading.min) * i / kSplits;
     centredText(dc, widen(EChartsNumberText(value)), onCircle(ring, inner - ring.width * 1.6, degrees),
-                labelHeight, false);
+                labelHeight, labelWidth, false);
   }
 }
 
@@ -90,6 +109,10 @@ void pointer(HDC dc, const DialRing& ring, double degrees) {
 
 }  // namespace
 
+DialBox DialNumberBox(const DialRing& ring) {
+  return {ring.centreX, ring.centreY + ring.radius * 0.7, ring.radius * 0.95};
+}
+
 DialRing DialRingIn(const RECT& area) {
   const double width = area.right - area.left;
   const double height = area.bottom - area.top;
@@ -110,9 +133,10 @@ void PaintDial(HDC dc, const RECT& area, const GaugeReading& reading) {
   pointer(dc, ring, end);
   const LONG x = std::lround(ring.centreX);
   centredText(dc, widen(reading.name), {x, std::lround(ring.centreY + ring.radius * 0.36)},
-              std::max(8, static_cast<int>(ring.radius * 0.14)), false);
-  centredText(dc, widen(reading.valueText), {x, std::lround(ring.centreY + ring.radius * 0.7)},
-              std::max(10, static_cast<int>(ring.radius * 0.3)), true);
+              std::max(8, static_cast<int>(ring.radius * 0.14)), ring.radius, false);
+  const DialBox number = DialNumberBox(ring);
+  centredText(dc, widen(reading.valueText), {std::lround(number.centreX), std::lround(number.centreY)},
+              std::max(10, static_cast<int>(ring.radius * 0.3)), number.width, true);
 }
 
 void PaintDialBuffered(HDC dc, const RECT& area, const GaugeReading& reading) {

@@ -21,4 +21,11 @@ struct DialRing {
 };
 DialRing DialRingIn(const RECT& area);
 
+// The number's box under the pointer, inside the ring: its centre and width. The number is
+// drawn smaller where it would be wider.
+struct DialBox {
+  double centreX, centreY, width;
+};
+DialBox DialNumberBox(const DialRing& ring);
+
 }  // namespace quorvela::win

@@ -20,13 +20,13 @@ std::int32_t GaugeChartReadyCallback(CVolObject* owner, CVolObject* sender, std:
 
 std::int32_t BuildGaugeOption(SpeedGaugeFeed& feed, CVolObject* sender, std::int32_t, EChartsOption* option) {
   if (sender != &feed.chart || !option) return 0;
-  AddGaugeSeries(*option, feed.dataItem);
+  AddGaugeSeries(*option, feed.series);
   feed.chart.applyOption();
   return 0;
 }
 
 void SetGaugeValue(SpeedGaugeFeed& feed, std::int32_t n) {
-  SetGaugeCount(feed.dataItem, n);
+  SetGaugeCount(feed.series, n);
   if (!feed.chart.hasWebView()) {  // no engine entry to call: the dial shows the value
     feed.chart.redrawDial();
     return;

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "app/core/echarts_object.h"
+#include "app/core/gauge_option.h"
 #include "app/win/framework/echarts_box.h"
 
 namespace quorvela::win {
@@ -11,11 +12,11 @@ namespace quorvela::win {
 // Theme, series defaults, hidden components and zoom of a freshly created chart box.
 void SetUpSpeedGaugeChart(EChartsBox& chart);
 
-// What SpeedGaugeHandler keeps for the gauge: its copy of SpeedGaugeChart and the one
-// data item of the gauge series.
+// What SpeedGaugeHandler keeps for the gauge: its copy of SpeedGaugeChart and the gauge
+// series with its one data item and its scale.
 struct SpeedGaugeFeed {
   EChartsBox chart;
-  EChartsDataItem dataItem;
+  GaugeSeries series;
 };
 
 // Implemented by the handler that owns the feed; the ready callback reaches it this way.
@@ -32,7 +33,7 @@ std::int32_t GaugeChartReadyCallback(CVolObject* owner, CVolObject* sender, std:
                                      EChartsOption* option);
 // Adds the gauge series to option and pushes it to the page; 0. Ignores other senders.
 std::int32_t BuildGaugeOption(SpeedGaugeFeed& feed, CVolObject* sender, std::int32_t passed, EChartsOption* option);
-// Shows n on the gauge without making the chart anew.
+// Shows n on the gauge, on a scale that holds it, without making the chart anew.
 void SetGaugeValue(SpeedGaugeFeed& feed, std::int32_t n);
 
 }  // namespace quorvela::win

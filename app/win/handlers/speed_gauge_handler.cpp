@@ -14,7 +14,7 @@ SpeedGaugeHandler& SpeedGaugeHandler::operator=(const SpeedGaugeHandler& other) 
     CVolObject::operator=(other);
     GaugeTimer = other.GaugeTimer;
     gauge.chart = other.gauge.chart;
-    gauge.dataItem = other.gauge.dataItem;
+    gauge.series = other.gauge.series;
   }
   return *this;
 }

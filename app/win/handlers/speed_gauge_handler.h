@@ -15,7 +15,7 @@ class SpeedGaugeHandler : public VolClass<SpeedGaugeHandler, CVolObject>, public
 
   SpeedGaugeHandler();
   SpeedGaugeHandler(const SpeedGaugeHandler& other) : SpeedGaugeHandler() { *this = other; }
-  // Copies the timer, the chart and the gauge's data item; keeps this handler's own event
+  // Copies the timer, the chart and the gauge's series; keeps this handler's own event
   // record.
   SpeedGaugeHandler& operator=(const SpeedGaugeHandler& other);
   ~SpeedGaugeHandler() override;
@@ -28,7 +28,7 @@ class SpeedGaugeHandler : public VolClass<SpeedGaugeHandler, CVolObject>, public
   SpeedGaugeFeed& speedGaugeFeed() override { return gauge; }
 
   TimerControl GaugeTimer;
-  // SpeedGaugeChart and the one data item of the gauge series.
+  // SpeedGaugeChart and the gauge series with its one data item.
   SpeedGaugeFeed gauge;
 
  protected:

@@ -4,6 +4,7 @@
 #include "app/win/framework/unique_handles.h"
 #include "app/win/run/find_image_in_shot.h"
 #include "app/win/run/press_send_key.h"
+#include "app/win/run/round_pause.h"
 #include "app/win/run/window_capture.h"
 
 namespace quorvela::win {
@@ -19,14 +20,18 @@ class WindowsWorkerCalls : public WorkerCalls {
     return FindImageInShot(shot, target);
   }
   void pressSendKey(std::uint32_t window) override { PressSendKey(window); }
+  void pause(std::chrono::microseconds length) override { pause_.wait(length); }
 
  private:
   WindowCapturer capturer_;
+  RoundPause pause_;
 };
 
 }  // namespace
 
-DWORD WINAPI AutomationWorker(void* context) {
+// Windows starts a thread on a stack aligned to 4 bytes; code below that keeps SSE values
+// on the stack (the library's search) needs 16, so the entry realigns it.
+__attribute__((force_align_arg_pointer)) DWORD WINAPI AutomationWorker(void* context) {
   auto& run = *static_cast<WorkerContext*>(context);
   // A thread's first key-mapping query loads its keyboard layout (10 ms and more under
   // Wine); made here, before the rounds, it is not paid by the first press after a hit.

@@ -4,32 +4,52 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
 
 #include "app/core/byte_buffer.h"
 #include "app/win/framework/unique_handles.h"
 
 namespace quorvela::win {
 
-// Keeps its memory DC and bitmap between captures of one size and depth, so the rounds of
-// a run do not build them anew. One thread at a time.
+// Keeps between captures what stays the same while the window and the display do: the
+// window's DC (while the window keeps its handle and its rectangle), the screen's DC, the
+// memory DC and bitmap of one size and depth, the stretch mode and what the first GetDIBits
+// query reports. One thread at a time; released on that thread.
 class WindowCapturer {
  public:
+  WindowCapturer() = default;
+  WindowCapturer(const WindowCapturer&) = delete;
+  WindowCapturer& operator=(const WindowCapturer&) = delete;
+
   // Empty when there is nothing to capture (no window, no DC, an empty rectangle) or a step
   // fails. `storage` is written over when it is large enough.
   ByteBuffer capture(std::uint32_t window, ByteBuffer storage = {});
 
  private:
-  // The window (or the screen) copied 1:1 into bitmap_.
-  bool copyIn(HWND window);
-  bool copyFrom(HDC source, int width, int height);
+  struct Source {
+    HDC dc = nullptr;
+    int width = 0;
+    int height = 0;
+  };
+  // The window's DC and size, or the screen's for no window.
+  Source sourceFor(HWND window);
+  HDC screenDc();
+  // The memory bitmap for a source of this size and the display's current depth.
   bool prepare(HDC source, int width, int height);
-  ByteBuffer pixelsOf(ByteBuffer storage) const;
+  ByteBuffer pixelsOf(ByteBuffer storage);
 
+  std::optional<WindowDc> screen_;
+  std::optional<WindowDc> windowDc_;
+  HWND dcWindow_ = nullptr;
+  RECT dcFrame_{};
   UniqueCreatedDc memory_;
   UniqueBitmap bitmap_;
   int width_ = 0;
   int height_ = 0;
   int bitsPerPixel_ = 0;
+  bool paletteDisplay_ = false;
+  BITMAPINFOHEADER query_{};  // the first GetDIBits query's report for bitmap_
+  std::uint32_t imageSize_ = 0;
 };
 
 // One capture with a capturer of its own.

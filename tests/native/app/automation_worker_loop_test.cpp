@@ -2,8 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <stdexcept>
+#include <system_error>
 
 #include "app/core/run/automation_worker_loop.h"
+#include "app/core/run/gauge_tick.h"
+#include "app/core/run/round_pace.h"
 #include "app/core/run/run_now.h"
 #include "tests/native/app/fake_run_port.h"
 #include "tests/native/app/fake_worker_calls.h"
@@ -76,6 +80,111 @@ TEST(AutomationWorker, FailedCaptureIsSearchedEmptyStoredAndCounted) {
   EXPECT_EQ(run.state.screenshot.size(), 0);
   EXPECT_EQ(run.state.roundCount.load(), 4);
   EXPECT_TRUE(run.calls.presses.empty());
+}
+
+// With the window gone each capture fails at once: such a round waits out the rest of a
+// normal round instead of spinning.
+TEST(AutomationWorker, FailedCaptureWaitsOutTheLengthOfANormalRound) {
+  using Micros = std::chrono::microseconds;
+  using Pause = test::FakeWorkerCalls::Pause;
+  struct Round {
+    bool captured;
+    Micros takes;
+  };
+  struct Case {
+    const char* what;
+    std::vector<Round> rounds;
+    std::vector<Pause> pauses;
+  };
+  const Micros normal{4000};
+  const Case cases[] = {
+      {"window closed after two rounds",
+       {{true, normal}, {true, normal}, {false, Micros{0}}, {false, Micros{0}}},
+       {{3, normal}, {4, normal}}},
+      {"a failure that took a while waits the rest",
+       {{true, normal}, {false, Micros{1500}}},
+       {{2, Micros{2500}}}},
+      {"a failure slower than a normal round does not wait", {{true, normal}, {false, Micros{6000}}}, {}},
+      {"gone before the first capture: a first guess", {{false, Micros{0}}}, {{1, RoundPace::kFirstGuess}}},
+      {"back again: no wait", {{true, normal}, {false, Micros{0}}, {true, normal}}, {{2, normal}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    WorkerRun run;
+    const std::vector<Round>& rounds = c.rounds;
+    run.calls.captureTakes = [&](int round) { return rounds[round - 1].takes; };
+    run.calls.shotOf = [&](int round) { return rounds[round - 1].captured ? ByteBuffer(64, 1) : ByteBuffer{}; };
+    run.calls.duringCapture = [&](int round) {
+      if (round == static_cast<int>(rounds.size())) run.state.running = 0;
+    };
+    run.work();
+    EXPECT_EQ(run.calls.pauses, c.pauses);
+    EXPECT_EQ(run.state.roundCount.load(), static_cast<int>(rounds.size()));
+  }
+}
+
+TEST(RoundPace, NormalLengthIsSmoothedAndBounded) {
+  using Micros = std::chrono::microseconds;
+  RoundPace pace;
+  EXPECT_EQ(pace.normal(), RoundPace::kFirstGuess);
+  pace.normalRound(Micros{4000});
+  EXPECT_EQ(pace.normal(), Micros{4000});  // the first round sets it
+  pace.normalRound(Micros{12000});
+  EXPECT_EQ(pace.normal(), Micros{5000});  // one slow round moves it an eighth of the way
+  pace.normalRound(Micros{-5});
+  EXPECT_EQ(pace.normal(), Micros{4375});
+  RoundPace stalled;
+  stalled.normalRound(std::chrono::hours{1});
+  EXPECT_EQ(stalled.normal(), RoundPace::kLongest);
+}
+
+// A failure inside a round must not end the process: the run ends as a stop does, and the
+// next run gets a worker of its own.
+TEST(AutomationWorker, ExceptionInARoundEndsTheRunAndTheGaugeTickShowsTheStop) {
+  struct Case {
+    const char* what;
+    std::function<void(WorkerRun&)> arrange;
+  };
+  const Case cases[] = {
+      {"a lock fails in the capture",
+       [](WorkerRun& run) {
+         run.calls.duringCapture = [](int round) {
+           if (round == 3) throw std::system_error(std::make_error_code(std::errc::resource_deadlock_would_occur));
+         };
+       }},
+      {"a buffer too long for the search",
+       [](WorkerRun& run) {
+         run.calls.answerOf = [](int round) -> std::int32_t {
+           if (round == 2) throw std::length_error("vector::_M_default_append");
+           return 0;
+         };
+       }},
+      {"the send burst fails after a start during it",
+       [](WorkerRun& run) {
+         run.calls.answerOf = [](int) { return 1; };
+         run.calls.duringPress = [&run] {
+           test::FakeRunNowPort port;
+           ToggleRunNow(run.state, run.slot, port);
+           throw std::runtime_error("burst");
+         };
+       }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    WorkerRun run;
+    c.arrange(run);
+    EXPECT_NO_THROW(run.work());
+    EXPECT_EQ(run.state.running.load(), 0);
+    EXPECT_FALSE(run.slot.held());
+
+    test::FakeRunNowPort port;
+    GaugeTick(run.state, port);
+    EXPECT_EQ(port.calls, (std::vector<std::string>{"gauge 0", "interval 0", "log 2 [提示]软件已停止运行",
+                                                    "text 立刻运行 当前:未运行", "image 507"}));
+    port.calls.clear();
+    ASSERT_EQ(ToggleRunNow(run.state, run.slot, port), kToggleStarted);
+    EXPECT_EQ(std::count(port.calls.begin(), port.calls.end(), "startWorker"), 1);
+  }
 }
 
 TEST(AutomationWorker, StopDuringARoundFinishesItAndItsHitStillPresses) {

@@ -108,5 +108,46 @@ TEST(AutomationWorkerThreads, StopAndStartAtOnceNeverGiveTwoWorkersNorARunWithou
   EXPECT_FALSE(slot.held());
 }
 
+// Writes each capture over the storage it is handed, one byte value throughout.
+class OverwritingCalls : public WorkerCalls {
+ public:
+  static constexpr std::size_t kBytes = 4096;
+  std::atomic<int> rounds{0};
+
+  ByteBuffer capture(std::uint32_t, ByteBuffer storage) override {
+    storage.assign(kBytes, static_cast<std::uint8_t>(1 + ++rounds % 250));
+    return storage;
+  }
+  std::int32_t findImage(const ByteBuffer&, const ByteBuffer&) override { return 0; }
+  void pressSendKey(std::uint32_t) override {}
+};
+
+// A test find on the GUI thread reads the stored capture while the worker writes later
+// captures over earlier ones: a capture that a reader still holds is never written over
+// (under TSan, not even one the reader has just let go without an ordering).
+TEST(AutomationWorkerThreads, ReusedCaptureIsNeverWrittenUnderAReader) {
+  RunState state;
+  WorkerSlot slot;
+  OverwritingCalls calls;
+  state.running = 1;
+  slot.claim();
+  std::thread worker([&] { RunAutomationWorker(state, slot, calls); });
+  int torn = 0;
+  const auto ceiling = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+  for (int reads = 0; (reads < 20000 || calls.rounds.load() < 2000) && std::chrono::steady_clock::now() < ceiling;
+       ++reads) {
+    const SharedImageBytes::Snapshot shot = state.screenshot.snapshot();
+    if (shot->empty()) continue;
+    const std::uint8_t first = shot->front();
+    for (std::uint8_t b : *shot) torn += b != first;
+    torn += shot->size() != OverwritingCalls::kBytes;
+  }
+  state.running = 0;
+  worker.join();
+  EXPECT_EQ(torn, 0);
+  EXPECT_GE(calls.rounds.load(), 2000);
+  EXPECT_FALSE(slot.held());
+}
+
 }  // namespace
 }  // namespace quorvela

@@ -27,29 +27,32 @@ TEST(ChartPageScripts, PageDefinesWhatTheScriptsUse) {
   }
 }
 
-EChartsOption gaugeOption(EChartsDataItem& item, std::int32_t count) {
+EChartsOption gaugeOption(GaugeSeries& gauge, std::int32_t count) {
   EChartsOption option;
   SetUpGaugeChartOption(option);
-  AddGaugeSeries(option, item);
-  SetGaugeCount(item, count);
+  AddGaugeSeries(option, gauge);
+  SetGaugeCount(gauge, count);
   return option;
 }
 
-TEST(GaugeReading, PointerFollowsTheCountWithinTheScale) {
+// Above 50 the scale steps up, so the pointer shows the count instead of resting at the end.
+TEST(GaugeReading, PointerShowsTheCountOnAScaleThatHoldsIt) {
   struct Case {
     std::int32_t count;
+    double max;
     double fraction;
     double degrees;
   };
-  const Case cases[] = {{0, 0, 225}, {25, 0.5, 90}, {37, 0.74, 25.2}, {50, 1, -45}, {73, 1, -45}, {-3, 0, 225}};
+  const Case cases[] = {{0, 50, 0, 225},      {25, 50, 0.5, 90},     {37, 50, 0.74, 25.2}, {50, 50, 1, -45},
+                        {73, 100, 0.73, 27.9}, {160, 200, 0.8, 9},   {-3, 50, 0, 225}};
   for (const auto& c : cases) {
-    EChartsDataItem item;
-    const GaugeReading reading = ReadGauge(gaugeOption(item, c.count));
+    GaugeSeries gauge;
+    const GaugeReading reading = ReadGauge(gaugeOption(gauge, c.count));
     ASSERT_TRUE(reading.present);
     EXPECT_EQ(reading.min, 0);
-    EXPECT_EQ(reading.max, 50);
+    EXPECT_EQ(reading.max, c.max) << c.count;
     EXPECT_EQ(reading.value, c.count);
-    EXPECT_EQ(reading.valueText, std::to_string(c.count));  // shown as is, also above the scale
+    EXPECT_EQ(reading.valueText, std::to_string(c.count));
     EXPECT_EQ(reading.name, "次/秒");
     EXPECT_DOUBLE_EQ(GaugeFraction(reading), c.fraction) << c.count;
     EXPECT_NEAR(DialAngleDegrees(GaugeFraction(reading)), c.degrees, 1e-9) << c.count;

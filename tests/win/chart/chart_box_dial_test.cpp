@@ -34,11 +34,28 @@ class DialPicture {
     SendMessageW(box, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc_.get()), PRF_CLIENT);
     GdiFlush();
   }
-  COLORREF ringAt(double fraction) const {
-    const POINT at = ringPoint(client_, fraction);
-    const std::uint32_t bgrx = pixels_[at.y * client_.right + at.x];
+  COLORREF ringAt(double fraction) const { return at(ringPoint(client_, fraction)); }
+  COLORREF at(POINT point) const {
+    const std::uint32_t bgrx = pixels_[point.y * client_.right + point.x];
     return RGB((bgrx >> 16) & 0xFF, (bgrx >> 8) & 0xFF, bgrx & 0xFF);
   }
+  // Pixels other than white beside the number's box, between it and the ring, across the
+  // middle of the number's line.
+  int inkBesideTheNumber() const {
+    const auto ring = quorvela::win::DialRingIn(client_);
+    const auto box = quorvela::win::DialNumberBox(ring);
+    int ink = 0;
+    for (double dy = -0.05; dy <= 0.05; dy += 0.01) {
+      for (double dx = box.width / 2 + 2; dx < ring.radius * 0.6; dx += 1) {
+        for (double side : {-1.0, 1.0}) {
+          const POINT p{std::lround(box.centreX + side * dx), std::lround(box.centreY + dy * ring.radius)};
+          ink += at(p) != RGB(0xFF, 0xFF, 0xFF);
+        }
+      }
+    }
+    return ink;
+  }
+  const RECT& client() const { return client_; }
 
  private:
   RECT client_{};
@@ -66,16 +83,28 @@ TEST(ChartBoxWithoutWebView, DialFollowsTheFeedAndNoScriptRuns) {
     double share;
     COLORREF colour;
   };
+  // In this order: above 50 the scale steps up to 100, then to 200, and the needle shows
+  // the count; the 0 of a run's end brings back 50.
   const Case cases[] = {
       {0, 0.2, quorvela::win::kDialTrackColour},     {37, 0.2, quorvela::win::kDialProgressColour},
       {37, 0.9, quorvela::win::kDialTrackColour},    {50, 0.99, quorvela::win::kDialProgressColour},
-      {73, 0.99, quorvela::win::kDialProgressColour},  // above the scale: full, not beyond
+      {73, 0.7, quorvela::win::kDialProgressColour}, {73, 0.76, quorvela::win::kDialTrackColour},
+      {160, 0.78, quorvela::win::kDialProgressColour}, {160, 0.82, quorvela::win::kDialTrackColour},
+      {120, 0.58, quorvela::win::kDialProgressColour}, {120, 0.62, quorvela::win::kDialTrackColour},
+      {0, 0.2, quorvela::win::kDialTrackColour},     {37, 0.72, quorvela::win::kDialProgressColour},
   };
   for (const auto& c : cases) {
     SetGaugeValue(handler.feed, c.count);  // with no engine entry to call
     EXPECT_EQ(DialPicture(box).ringAt(c.share), c.colour) << c.count << " at " << c.share;
   }
+  // Any count fits the number's box.
+  for (int count : {7, 225029, 2147483647}) {
+    SetGaugeValue(handler.feed, count);
+    EXPECT_EQ(DialPicture(box).inkBesideTheNumber(), 0) << count;
+  }
+
   // The window itself paints anew when the feed changes the value.
+  SetGaugeValue(handler.feed, 0);
   RECT client{};
   GetClientRect(box, &client);
   const POINT at = ringPoint(client, 0.2);

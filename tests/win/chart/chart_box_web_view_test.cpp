@@ -54,10 +54,10 @@ std::wstring resourceText(const wchar_t* name) {
   return widen({bytes, SizeofResource(module, resource)});
 }
 
-std::wstring gaugeOptionScript(const char* value) {
+std::wstring gaugeOptionScript(const char* value, const char* max = "50") {
   return widen(std::string(R"(window.option={"title":{"show":false},"legend":{"show":false},)") +
-               R"("tooltip":{"show":false},"toolbox":{"show":false},"series":[{"min":0,"max":50,)" +
-               R"("type":"gauge","data":[{"name":"次/秒","value":)" + value +
+               R"("tooltip":{"show":false},"toolbox":{"show":false},"series":[{"min":0,"max":)" + max +
+               R"(,"type":"gauge","data":[{"name":"次/秒","value":)" + value +
                R"(}],"progress":{"show":true},"pointer":{"show":true}}]})");
 }
 
@@ -113,14 +113,20 @@ TEST(ChartBoxWithWebView, PageProtocolFromCreationToTheGaugeFeed) {
     EXPECT_TRUE(calls[i].text == expected[i].text) << i << ": " << narrow(calls[i].text.substr(0, 200));
   }
 
-  // Each second: the whole option, then the update of the existing chart.
+  // Each second: the whole option, on a scale that holds the count, then the update of the
+  // existing chart.
   const std::wstring update = widen(quorvela::OptionUpdateScript());
-  for (const auto& [count, text] : {std::pair{37, "37"}, std::pair{73, "73"}, std::pair{0, "0"}}) {
+  struct Second {
+    int count;
+    const char* text;
+    const char* max;
+  };
+  for (const Second& second : {Second{37, "37", "50"}, Second{73, "73", "100"}, Second{0, "0", "50"}}) {
     const int before = record.size();
-    SetGaugeValue(handler.feed, count);
+    SetGaugeValue(handler.feed, second.count);
     calls = record.calls(before);
-    ASSERT_EQ(calls.size(), 2u) << count;
-    EXPECT_TRUE(calls[0].text == gaugeOptionScript(text)) << narrow(calls[0].text);
+    ASSERT_EQ(calls.size(), 2u) << second.count;
+    EXPECT_TRUE(calls[0].text == gaugeOptionScript(second.text, second.max)) << narrow(calls[0].text);
     EXPECT_TRUE(calls[1].text == update);
   }
 
@@ -132,7 +138,7 @@ TEST(ChartBoxWithWebView, PageProtocolFromCreationToTheGaugeFeed) {
   EXPECT_TRUE(other.option.series().empty());
   EXPECT_EQ(page.option.series().size(), 1u);
 
-  SetGaugeValue(handler.feed, 37);
+  SetGaugeValue(handler.feed, 160);  // drawn in the browser on the scale to 200
   keepForTheBrowserCheck(record.calls());
   DestroyWindow(gauge.host);
   EXPECT_EQ(record.calls().back().name, "wkeDestroyWebWindow");

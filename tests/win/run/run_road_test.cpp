@@ -67,6 +67,12 @@ class RunRoad : public ::testing::Test {
     state.running = 0;
     EXPECT_TRUE(qv::test::WaitUntil([&] { return !road.workerAlive(); }));
   }
+  // Rounds the worker makes in half a second.
+  int RoundsInHalfASecond() {
+    const int from = state.roundCount.load();
+    Sleep(500);
+    return state.roundCount.load() - from;
+  }
   bool RoundsGoOn(int more = 5) {
     const int from = state.roundCount.load();
     return qv::test::WaitUntil([&] { return state.roundCount.load() >= from + more; });
@@ -143,11 +149,15 @@ TEST_F(RunRoad, WeChatClosedDuringARunFallsBackToTheWholeScreenAfterASearch) {
   ASSERT_EQ(road.CheckReady(), 1);
   ASSERT_EQ(road.ToggleRunNow(), 2);
   ASSERT_TRUE(RoundsGoOn());
+  const int capturing = RoundsInHalfASecond();
 
   standin->Close();
-  // The stale handle captures nothing; the rounds go on.
+  // The stale handle captures nothing; the rounds go on, each about as long as one that
+  // captured (a round that only fails would make a thousand times as many).
   EXPECT_TRUE(qv::test::WaitUntil([&] { return state.screenshot.size() == 0; }));
   EXPECT_TRUE(RoundsGoOn());
+  const int failing = RoundsInHalfASecond();
+  EXPECT_LE(failing, 4 * capturing + 50) << capturing << " rounds capturing";
   calls.clear();
   EXPECT_EQ(road.FindWeChatWindow(), 0);
   EXPECT_EQ(calls, Calls{kWindowError});

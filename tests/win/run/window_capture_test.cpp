@@ -62,6 +62,42 @@ TEST(WindowCapture, WholeWindowOf800By600IsTheLayoutBottomUpWithFrame) {
   EXPECT_EQ(PixelAt(bmp, dx + 400, dy + 300), 0xF5F5F5u);   // the background
 }
 
+// The worker's capturer keeps the window's DC between rounds: a moved or resized window
+// must still be captured whole, where and as large as it is now, as a new capturer sees it.
+TEST(WindowCapture, KeptCapturerFollowsTheWindowMovedAndResized) {
+  qv::test::StandIn standin;
+  ASSERT_NE(standin.window(), nullptr);
+  HWND window = standin.window();
+  const auto red = qv::test::MakeBmp24(10, 10, [](int, int) { return 0xD01020u; });
+  ASSERT_TRUE(standin.PaintTarget(red, 100, 5));
+  quorvela::win::WindowCapturer capturer;
+  struct Step {
+    const char* what;
+    int x, y, width, height;
+  };
+  const Step steps[] = {
+      {"as it is", 40, 40, 700, 500}, {"again", 40, 40, 700, 500}, {"moved", 260, 180, 700, 500},
+      {"wider and taller", 260, 180, 1000, 700}, {"smaller", 10, 10, 500, 400},
+  };
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.what);
+    ASSERT_TRUE(SetWindowPos(window, HWND_TOP, step.x, step.y, step.width, step.height, 0));
+    ASSERT_TRUE(standin.PaintTarget(red, 100, 5));  // on screen once the stand-in has drawn
+    const ByteBuffer bmp = capturer.capture(AsHandle(window));
+    ASSERT_GE(bmp.size(), 54u);
+    EXPECT_EQ(static_cast<int>(At32(bmp, 18)), step.width);
+    EXPECT_EQ(static_cast<int>(At32(bmp, 22)), step.height);
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    POINT client{0, 0};
+    ClientToScreen(window, &client);
+    const int dx = client.x - frame.left;
+    const int dy = client.y - frame.top;
+    EXPECT_EQ(PixelAt(bmp, dx + 105, dy + 8), 0xD01020u);
+    EXPECT_TRUE(bmp == quorvela::win::CaptureWindowBmp(AsHandle(window)));
+  }
+}
+
 TEST(WindowCapture, HandleZeroIsTheWholeScreenAndAGoneWindowNothing) {
   const ByteBuffer screen = quorvela::win::CaptureWindowBmp(0);
   ASSERT_GE(screen.size(), 54u);
