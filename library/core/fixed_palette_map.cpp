@@ -7,26 +7,25 @@ namespace {
 
 constexpr int kLevels = 32;
 
-// A channel's level is min(v + shift, 255) / 8, so levels are 8 values wide, the top one
-// wider. With these shifts the boundaries of the palette's grid (red and green 16 | 17,
-// 48 | 49, ...; blue 32 | 33, 96 | 97, 160 | 161) fall between levels that a cube of 4
-// (red, green) or 8 (blue) levels splits, so most cubes of the recursive fill below lie
-// within one grid cell. The lowest levels (below the one of 0) hold no value.
-constexpr int kShift[3] = {31, 15, 15};  // blue, green, red
+// Levels are 8 values wide and end at 8, 16, ... 248, so every boundary of the palette's
+// grid (red and green 16 | 17, 48 | 49, ...; blue 32 | 33, 96 | 97, 160 | 161) lies
+// between two levels; level 0 is 0 to 8 and level 31 is 249 to 255.
+int Level(int v) { return v == 0 ? 0 : (v - 1) >> 3; }
+int LevelLow(int level) { return level == 0 ? 0 : 8 * level + 1; }
+int LevelHigh(int level) { return level == kLevels - 1 ? 255 : 8 * level + 8; }
 
-int Level(int v, int k) { return std::min(v + kShift[k], 255) >> 3; }
-int LevelLow(int level, int k) { return std::max(0, 8 * level - kShift[k]); }
-int LevelHigh(int level, int k) { return level == kLevels - 1 ? 255 : 8 * level + 7 - kShift[k]; }
+// The grid's cells in levels: where red and green, and where blue, begin a new cell.
+constexpr int kRedGreenCells[] = {0, 2, 6, 10, 14, 18, 22, 26, kLevels};
+constexpr int kBlueCells[] = {0, 4, 12, 20, kLevels};
 
 struct Box {
   int low[3];  // blue, green, red
   int high[3];
-  bool Empty() const { return high[0] < 0 || high[1] < 0 || high[2] < 0; }
 };
 
 Box BoxOf(const int levelLow[3], const int levelHigh[3]) {
   Box box;
-  for (int k = 0; k < 3; ++k) box.low[k] = LevelLow(levelLow[k], k), box.high[k] = LevelHigh(levelHigh[k], k);
+  for (int k = 0; k < 3; ++k) box.low[k] = LevelLow(levelLow[k]), box.high[k] = LevelHigh(levelHigh[k]);
   return box;
 }
 
@@ -119,25 +118,27 @@ IndexList Candidates(const Entries& entries, const Box& box, const IndexList& fr
 
 }  // namespace
 
-// Fills the cells of a cube of side levels from first (blue, green, red): one answer for
-// the whole cube where one entry wins everywhere in it, else each of its eight halves in
+// Fills the cells of a box of levels (low to high, blue, green, red): one answer for the
+// whole box where one entry wins everywhere in it, else each half of its longest side in
 // turn, down to single cells, which keep their candidates.
 class FixedPaletteMap::Builder {
  public:
   explicit Builder(FixedPaletteMap& map) : map_(map) {}
 
-  void Fill(const int first[3], int side, const IndexList& from) {
-    const int last[3] = {first[0] + side - 1, first[1] + side - 1, first[2] + side - 1};
-    const Box box = BoxOf(first, last);
-    if (box.Empty()) return;
+  void Fill(const int low[3], const int high[3], const IndexList& from) {
+    const Box box = BoxOf(low, high);
     const IndexList found = Candidates(entries_, box, from);
-    if (found.size > 1 && side > 1) {
-      const int half = side / 2;
-      for (int part = 0; part < 8; ++part) {
-        const int at[3] = {first[0] + (part & 1) * half, first[1] + ((part >> 1) & 1) * half,
-                           first[2] + ((part >> 2) & 1) * half};
-        Fill(at, half, found);
-      }
+    int longest = 0;
+    for (int k = 1; k < 3; ++k) {
+      if (high[k] - low[k] > high[longest] - low[longest]) longest = k;
+    }
+    if (found.size > 1 && high[longest] > low[longest]) {
+      const int middle = (low[longest] + high[longest]) / 2;
+      int lowerHigh[3] = {high[0], high[1], high[2]}, upperLow[3] = {low[0], low[1], low[2]};
+      lowerHigh[longest] = middle;
+      upperLow[longest] = middle + 1;
+      Fill(low, lowerHigh, found);
+      Fill(upperLow, high, found);
       return;
     }
     for (const std::uint8_t i : found) Extend(map_.bounds_[i], box);
@@ -145,11 +146,19 @@ class FixedPaletteMap::Builder {
     if (found.size > 1) {
       cell = static_cast<std::uint16_t>(256 + map_.candidates_.size());
       map_.candidates_.push_back(static_cast<std::uint8_t>(found.size));
-      map_.candidates_.insert(map_.candidates_.end(), found.begin(), found.end());
+      for (const std::uint8_t i : found) {
+        map_.candidates_.insert(map_.candidates_.end(), {i, static_cast<std::uint8_t>(entries_.channel[i][0]),
+                                                         static_cast<std::uint8_t>(entries_.channel[i][1]),
+                                                         static_cast<std::uint8_t>(entries_.channel[i][2])});
+      }
     }
-    for (int r = first[2]; r <= last[2]; ++r) {
-      for (int g = first[1]; g <= last[1]; ++g) {
-        for (int b = first[0]; b <= last[0]; ++b) map_.cells_[static_cast<std::size_t>((r << 10) | (g << 5) | b)] = cell;
+    for (int r = low[2]; r <= high[2]; ++r) {
+      for (int g = low[1]; g <= high[1]; ++g) {
+        for (int b = low[0]; b <= high[0]; ++b) {
+          const auto key = static_cast<std::size_t>((r << 10) | (g << 5) | b);
+          map_.cells_[key] = cell;
+          map_.answers_[key] = found.size == 1 ? found.items[0] : kSeveral;
+        }
       }
     }
   }
@@ -168,15 +177,24 @@ class FixedPaletteMap::Builder {
 
 FixedPaletteMap::FixedPaletteMap() {
   for (int v = 0; v < 256; ++v) {
-    blue_[v] = static_cast<std::uint16_t>(Level(v, 0));
-    green_[v] = static_cast<std::uint16_t>(Level(v, 1) << 5);
-    red_[v] = static_cast<std::uint16_t>(Level(v, 2) << 10);
+    blue_[v] = static_cast<std::uint16_t>(Level(v));
+    green_[v] = static_cast<std::uint16_t>(Level(v) << 5);
+    red_[v] = static_cast<std::uint16_t>(Level(v) << 10);
   }
   for (ColourBox& b : bounds_) b.low = {255, 255, 255}, b.high = {0, 0, 0};
   IndexList all;
   for (int i = 0; i < 256; ++i) all.Add(static_cast<std::uint8_t>(i));
-  const int first[3] = {0, 0, 0};
-  Builder(*this).Fill(first, kLevels, all);
+  // Grid cell by grid cell first: most of them hold one answer in most of their volume.
+  Builder builder(*this);
+  for (int r = 0; r + 1 < static_cast<int>(std::size(kRedGreenCells)); ++r) {
+    for (int g = 0; g + 1 < static_cast<int>(std::size(kRedGreenCells)); ++g) {
+      for (int b = 0; b + 1 < static_cast<int>(std::size(kBlueCells)); ++b) {
+        const int low[3] = {kBlueCells[b], kRedGreenCells[g], kRedGreenCells[r]};
+        const int high[3] = {kBlueCells[b + 1] - 1, kRedGreenCells[g + 1] - 1, kRedGreenCells[r + 1] - 1};
+        builder.Fill(low, high, all);
+      }
+    }
+  }
 }
 
 std::uint8_t FixedPaletteMap::Refine(std::uint16_t cell, std::uint32_t blue, std::uint32_t green,
@@ -185,14 +203,19 @@ std::uint8_t FixedPaletteMap::Refine(std::uint16_t cell, std::uint32_t blue, std
   const int count = c[0];
   std::uint8_t best = 0;
   int bestDistance = 1 << 30;
-  for (int k = 1; k <= count; ++k) {  // increasing index order: a tie keeps the lower one
-    const Rgb e = kFixedColors[c[k]];
-    const int db = static_cast<int>(blue) - Channel(e, 0), dg = static_cast<int>(green) - Channel(e, 1),
-              dr = static_cast<int>(red) - Channel(e, 2);
+  for (const std::uint8_t* e = c + 1; e < c + 1 + 4 * count; e += 4) {  // increasing index order: a tie keeps the lower one
+    const int db = static_cast<int>(blue) - e[1], dg = static_cast<int>(green) - e[2], dr = static_cast<int>(red) - e[3];
     const int d = dr * dr + dg * dg + db * db;
-    if (d < bestDistance) best = c[k], bestDistance = d;
+    if (d < bestDistance) best = e[0], bestDistance = d;
   }
   return best;
+}
+
+void FixedPaletteMap::Warm() const {
+  std::uint32_t sum = 0;
+  for (std::size_t i = 0; i < answers_.size(); i += 64) sum += answers_[i];  // one per 64-byte line
+  for (std::size_t i = 0; i < candidates_.size(); i += 64) sum += candidates_[i];
+  asm volatile("" : : "r"(sum));
 }
 
 const FixedPaletteMap& FixedPaletteMap::Get() {

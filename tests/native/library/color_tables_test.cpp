@@ -82,17 +82,23 @@ TEST(NearestColor, UpperEntriesOfDoubledColoursHaveEmptyBounds) {
 }
 
 TEST(NearestColor, BgrRowsConvertAtThreeAndFourBytesAPixel) {
-  // Runs, a colour after a run, and colours in cells with several candidates.
-  const Rgb colours[] = {0xF0F0F0, 0xF0F0F0, 0xFF0000, 0x101010, 0x101010, 0xC0DCC0, 0xA6CAF0, 0x808080, 0x7F7F7F};
-  for (const std::size_t bytes : {3u, 4u}) {
-    std::vector<std::uint8_t> bgr;
-    for (const Rgb c : colours) {
-      bgr.insert(bgr.end(), {static_cast<std::uint8_t>(c), static_cast<std::uint8_t>(c >> 8), static_cast<std::uint8_t>(c >> 16)});
-      if (bytes == 4) bgr.push_back(0xAB);
+  // Runs, a colour after a run, colours in cells with several candidates, and a row whose
+  // first bytes are all 0xFF and then 0 (white, blue, black: no group of one colour).
+  const std::vector<Rgb> rows[] = {
+      {0xF0F0F0, 0xF0F0F0, 0xFF0000, 0x101010, 0x101010, 0xC0DCC0, 0xA6CAF0, 0x808080, 0x7F7F7F},
+      {0xFFFFFF, 0x0000FF, 0x000000, 0x000000, 0x000000, 0x000000, 0x000000, 0x000000, 0x123456},
+  };
+  for (const std::vector<Rgb>& colours : rows) {
+    for (const std::size_t bytes : {3u, 4u}) {
+      std::vector<std::uint8_t> bgr;
+      for (const Rgb c : colours) {
+        bgr.insert(bgr.end(), {static_cast<std::uint8_t>(c), static_cast<std::uint8_t>(c >> 8), static_cast<std::uint8_t>(c >> 16)});
+        if (bytes == 4) bgr.push_back(0xAB);
+      }
+      std::vector<std::uint8_t> out(colours.size());
+      MapBgrToFixedPalette(bgr.data(), out.size(), bytes, out.data());
+      for (std::size_t i = 0; i < out.size(); ++i) EXPECT_EQ(out[i], NearestIndex(kFixedColors, colours[i])) << i;
     }
-    std::vector<std::uint8_t> out(std::size(colours));
-    MapBgrToFixedPalette(bgr.data(), out.size(), bytes, out.data());
-    for (std::size_t i = 0; i < out.size(); ++i) EXPECT_EQ(out[i], NearestIndex(kFixedColors, colours[i])) << i;
   }
 }
 
