@@ -2,6 +2,7 @@
 // The row-chain search of the image finder: the big image's palette bytes are one byte
 // sequence (row padding and row ends included), and a match at position pos has the
 // target's bottom row at pos and each further row one stride up from the one before.
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -21,30 +22,45 @@ inline constexpr Point kNotFound{-1, -1};
 // The target's rows without padding, bottom row first (AltSearchCache::smallRows form).
 std::vector<ByteSet> SplitRows(const PaletteImage& small);
 
-// A target prepared for searching one big image: rows packed together and the byte to
-// scan for, the one that the big image holds least often.
+// A target's rows as the search reads them, in place: bottom row first, stride bytes apart.
+struct TargetRows {
+  const std::uint8_t* data = nullptr;
+  std::size_t stride = 0;
+  std::int32_t width = 0;
+  std::int32_t height = 0;
+  const std::uint8_t* Row(std::size_t j) const { return data + stride * j; }
+};
+TargetRows RowsOf(const PaletteImage& image);
+
+// Whether a width x height target can match anywhere in a big image of bigStride x
+// bigHeight palette bytes: its top row must end inside them.
+bool MatchCanFit(std::int32_t bigStride, std::int32_t bigHeight, std::int32_t width, std::int32_t height);
+
+// A target prepared for searching one big image, scanning for the target byte that the
+// big image holds least often. Haystack gives the big image's palette bytes: size(),
+// SampleCounts() (rough counts of each byte value), FindByte(end, from, value) (first
+// position in [from, end) holding value, or kNoMatch) and Equal(at, bytes, n).
+template <class Haystack>
 class RowChainSearch {
  public:
-  // The big image's palette bytes, row length and height; they must outlive the search.
-  RowChainSearch(const ByteSet& bigPixels, std::int32_t bigStride, std::int32_t bigHeight,
-                 const std::vector<ByteSet>& rows, std::int32_t width);
+  // The big image's bytes, row length and height, and the target; all must outlive the search.
+  RowChainSearch(Haystack& big, std::int32_t bigStride, std::int32_t bigHeight, const TargetRows& target);
 
   // 1-based position of the first match at or after 1-based start, or -1.
-  std::int64_t Next(std::int64_t start) const;
+  std::int64_t Next(std::int64_t start);
 
   // The match's centre in the big image: x = column of its left edge + width div 2,
   // y = row from the top of its bottom row - height div 2 (x may exceed the image).
   Point CentreOf(std::int64_t pos) const;
 
  private:
-  bool MatchesAt(std::size_t p) const;
+  std::uint64_t Span() const;
+  bool MatchesAt(std::size_t p);
 
-  const ByteSet& big_;
+  Haystack& big_;
   std::int32_t bigStride_;
   std::int32_t bigHeight_;
-  ByteSet packed_;  // the rows, width_ bytes each
-  std::int32_t width_;
-  std::int32_t height_;
+  TargetRows target_;  // height 0: never matches
   std::size_t rareRow_ = 0;
   std::size_t rareColumn_ = 0;
 };
