@@ -2,6 +2,7 @@
 
 #include "library/core/alt_search_cache.h"
 #include "library/core/bmp_layout.h"
+#include "library/core/capture_palette_bytes.h"
 #include "library/core/palette_bytes_view.h"
 #include "library/core/palette_image.h"
 
@@ -42,6 +43,10 @@ Point FindImageInBytes(std::span<const std::uint8_t> big, std::span<const std::u
   // A target whose match cannot fit is never decoded, whatever size its header claims.
   if (!MatchCanFit(stride, height, smallLayout->width, smallLayout->height)) return kNotFound;
   const PaletteImage target = DecodePaletteImage(*smallLayout, small);
+  if (bigLayout->compression == BmpCompression::kRgb && bigLayout->bitCount >= 24) {
+    CapturePaletteBytes bytes(*bigLayout, big);
+    return FirstMatch(bytes, stride, height, RowsOf(target));
+  }
   const PaletteImage image = DecodePaletteImage(*bigLayout, big);
   PaletteBytesView bytes(image.pixels);
   return FirstMatch(bytes, stride, height, RowsOf(target));

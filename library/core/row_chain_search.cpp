@@ -1,10 +1,19 @@
 #include "library/core/row_chain_search.h"
 
+#include <algorithm>
+#include <array>
 
 #include "library/core/byte_scan.h"
+#include "library/core/capture_palette_bytes.h"
 #include "library/core/palette_bytes_view.h"
 
 namespace pixfarrow {
+namespace {
+
+constexpr std::size_t kProbes = 3;
+
+}  // namespace
+
 std::vector<ByteSet> SplitRows(const PaletteImage& small) {
   std::vector<ByteSet> rows;
   rows.reserve(static_cast<std::size_t>(small.height));
@@ -41,6 +50,20 @@ RowChainSearch<Haystack>::RowChainSearch(Haystack& big, std::int32_t bigStride, 
       if (counts[row[k]] < counts[*best]) best = row + k, rareRow_ = j, rareColumn_ = k;
     }
   }
+  // The probes: of each other value the target holds, its first byte; the rarest few.
+  std::array<bool, 256> taken{};
+  taken[*best] = true;
+  std::vector<Probe> all;
+  for (std::size_t j = 0; j < static_cast<std::size_t>(target_.height); ++j) {
+    const std::uint8_t* row = target_.Row(j);
+    for (std::size_t k = 0; k < static_cast<std::size_t>(target_.width); ++k) {
+      if (!taken[row[k]]) taken[row[k]] = true, all.push_back({static_cast<std::size_t>(bigStride_) * j + k, row[k]});
+    }
+  }
+  std::sort(all.begin(), all.end(), [&](const Probe& a, const Probe& b) {
+    return counts[a.value] != counts[b.value] ? counts[a.value] < counts[b.value] : a.offset < b.offset;
+  });
+  probes_.assign(all.begin(), all.begin() + static_cast<std::ptrdiff_t>(std::min<std::size_t>(all.size(), kProbes)));
 }
 
 // Every row of a match must fit: the top one ends at p + stride x (height - 1) + width.
@@ -52,6 +75,9 @@ std::uint64_t RowChainSearch<Haystack>::Span() const {
 
 template <class Haystack>
 bool RowChainSearch<Haystack>::MatchesAt(std::size_t p) {
+  for (const Probe& probe : probes_) {
+    if (!big_.Equal(p + probe.offset, &probe.value, 1)) return false;
+  }
   const std::size_t stride = static_cast<std::size_t>(bigStride_), w = static_cast<std::size_t>(target_.width);
   if (!big_.Equal(p + stride * rareRow_, target_.Row(rareRow_), w)) return false;
   for (std::size_t j = 0; j < static_cast<std::size_t>(target_.height); ++j) {
@@ -87,5 +113,6 @@ Point RowChainSearch<Haystack>::CentreOf(std::int64_t pos) const {
 }
 
 template class RowChainSearch<PaletteBytesView>;
+template class RowChainSearch<CapturePaletteBytes>;
 
 }  // namespace pixfarrow

@@ -63,6 +63,13 @@ class RowChainSearch {
   TargetRows target_;  // height 0: never matches
   std::size_t rareRow_ = 0;
   std::size_t rareColumn_ = 0;
+  // A few more of the target's rarest bytes, tried one by one before whole rows: where the
+  // rare byte comes in bands (gradients), most candidates fail at one of them.
+  struct Probe {
+    std::size_t offset;  // from the match's start
+    std::uint8_t value;
+  };
+  std::vector<Probe> probes_;
 };
 
 }  // namespace pixfarrow

@@ -102,5 +102,15 @@ TEST(SearchMemory, AnRleImageTakesOneByteAPixel) {
   EXPECT_LE(used, 2 * 64 * kMiB + kMiB);
 }
 
+// A capture is read where it lies: the search's own memory is a small part of it.
+TEST(SearchMemory, ACaptureIsNotCopied) {
+  const ByteSet capture = test::Bmp24(1920, 1080, [](int x, int y) { return static_cast<std::uint32_t>(x * 977 + y * 131); });
+  const ByteSet target = test::Bmp24(40, 40, [](int x, int y) { return static_cast<std::uint32_t>((x + 700) * 977 + y + 300); });
+  std::int32_t found = -1;
+  const std::size_t used = PeakDuring([&] { found = Zt(capture, target); });
+  EXPECT_EQ(found, 0);
+  EXPECT_LT(used, capture.size() / 4);
+}
+
 }  // namespace
 }  // namespace pixfarrow

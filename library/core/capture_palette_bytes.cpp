@@ -1,0 +1,116 @@
+#include "library/core/capture_palette_bytes.h"
+
+#include <algorithm>
+#include <cstring>
+#include <numeric>
+
+#include "library/core/byte_scan.h"
+#include "library/core/palette_image.h"
+
+namespace pixfarrow {
+namespace {
+
+// Samples 61 apart, as SampleByteCounts, but no more than about 4096 of them: a step
+// prime to the row length, so that the samples fall on every column.
+std::size_t SampleStep(std::size_t size, std::size_t stride) {
+  std::size_t step = std::max<std::size_t>(61, size / 4096) | 1;
+  while (std::gcd(step, stride) != 1) step += 2;
+  return step;
+}
+
+}  // namespace
+
+CapturePaletteBytes::CapturePaletteBytes(const BmpLayout& layout, std::span<const std::uint8_t> file)
+    : layout_(layout),
+      file_(file),
+      map_(FixedPaletteMap::Get()),
+      width_(static_cast<std::size_t>(layout.width)),
+      stride_(static_cast<std::size_t>(PaletteStride(layout.width))),
+      size_(stride_ * static_cast<std::size_t>(layout.height)),
+      bytesPerPixel_(static_cast<std::size_t>(layout.bitCount / 8)),
+      budget_(width_ * static_cast<std::size_t>(layout.height) / 4) {
+  map_.Warm();
+}
+
+const std::uint8_t* CapturePaletteBytes::Row(std::size_t y) const {
+  const std::size_t i = layout_.topDown ? static_cast<std::size_t>(layout_.height) - 1 - y : y;
+  return file_.data() + layout_.pixelOffset + i * layout_.rowBytes;
+}
+
+void CapturePaletteBytes::Spend(std::size_t conversions) {
+  if (conversions < budget_) {
+    budget_ -= conversions;
+    return;
+  }
+  budget_ = 0;
+  converted_ = DecodePaletteImage(layout_, file_).pixels;
+}
+
+std::array<std::uint32_t, 256> CapturePaletteBytes::SampleCounts() {
+  if (Converted()) return SampleByteCounts(converted_.data(), converted_.size());
+  std::array<std::uint32_t, 256> counts{};
+  const std::size_t step = SampleStep(size_, stride_);
+  std::uint32_t last = ~0u;  // most samples of a screen repeat the one before
+  std::uint8_t lastIndex = 0;
+  for (std::size_t y = 0, x = 0; y < static_cast<std::size_t>(layout_.height);) {
+    if (x >= width_) {
+      ++counts[0];  // row padding
+    } else {
+      const std::uint8_t* p = Row(y) + x * bytesPerPixel_;
+      const std::uint32_t colour = p[0] | (p[1] << 8) | (static_cast<std::uint32_t>(p[2]) << 16);
+      if (colour != last) last = colour, lastIndex = map_.Index(colour);
+      ++counts[lastIndex];
+    }
+    for (x += step; x >= stride_; x -= stride_) ++y;
+  }
+  return counts;
+}
+
+std::size_t CapturePaletteBytes::FindByte(std::size_t end, std::size_t from, std::uint8_t value) {
+  if (scanned_ != value) scanned_ = value, scan_.emplace(map_.BoundsOf(value), bytesPerPixel_);
+  end = std::min(end, size_);
+  std::size_t y = from / stride_, x = from - y * stride_;
+  for (std::size_t rowStart = y * stride_; rowStart < end; ++y, rowStart += stride_, x = 0) {
+    if (Converted()) return pixfarrow::FindByte(converted_.data(), end, rowStart + x, value);
+    const std::size_t rowEnd = std::min(end - rowStart, stride_), pixelEnd = std::min(width_, rowEnd);
+    const std::uint8_t* row = Row(y);
+    while (x < pixelEnd) {
+      const std::size_t k = scan_->Find(row + x * bytesPerPixel_, pixelEnd - x);
+      if (k == kNoPixel) {
+        x = pixelEnd;
+        break;
+      }
+      x += k;
+      if (IndexOf(row + x * bytesPerPixel_) == value) return rowStart + x;
+      ++x;
+      Spend(1);
+      if (Converted()) return pixfarrow::FindByte(converted_.data(), end, rowStart + x, value);
+    }
+    x = std::max(x, width_);
+    if (value == 0 && x < rowEnd) return rowStart + x;  // the row padding bytes are 0
+  }
+  return kNoMatch;
+}
+
+bool CapturePaletteBytes::Equal(std::size_t at, const std::uint8_t* bytes, std::size_t n) {
+  if (Converted()) return std::memcmp(converted_.data() + at, bytes, n) == 0;
+  std::size_t y = at / stride_, x = at - y * stride_, k = 0;
+  const std::uint8_t* row = Row(y);
+  std::uint32_t last = ~0u;  // runs of one colour are converted once
+  std::uint8_t lastIndex = 0;
+  for (; k < n; ++k) {
+    std::uint8_t index = 0;  // row padding
+    if (x < width_) {
+      const std::uint8_t* p = row + x * bytesPerPixel_;
+      const std::uint32_t colour = p[0] | (p[1] << 8) | (static_cast<std::uint32_t>(p[2]) << 16);
+      if (colour != last) last = colour, lastIndex = map_.Index(colour);
+      index = lastIndex;
+    }
+    if (index != bytes[k]) break;
+    if (++x == stride_ && k + 1 < n) x = 0, row = Row(++y);
+  }
+  Spend(std::min(k + 1, n));  // the ones that matched and the one that did not
+  return k == n;
+}
+
+}  // namespace pixfarrow
