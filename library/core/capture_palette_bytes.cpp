@@ -28,7 +28,7 @@ CapturePaletteBytes::CapturePaletteBytes(const BmpLayout& layout, std::span<cons
       stride_(static_cast<std::size_t>(PaletteStride(layout.width))),
       size_(stride_ * static_cast<std::size_t>(layout.height)),
       bytesPerPixel_(static_cast<std::size_t>(layout.bitCount / 8)),
-      budget_(width_ * static_cast<std::size_t>(layout.height) / 4) {
+      budget_(width_ * static_cast<std::size_t>(layout.height) / 16) {
   map_.Warm();
 }
 
@@ -67,11 +67,11 @@ std::array<std::uint32_t, 256> CapturePaletteBytes::SampleCounts() {
 }
 
 std::size_t CapturePaletteBytes::FindByte(std::size_t end, std::size_t from, std::uint8_t value) {
-  if (scanned_ != value) scanned_ = value, scan_.emplace(map_.BoundsOf(value), bytesPerPixel_);
+  if (Converted()) return pixfarrow::FindByte(converted_.data(), std::min(end, size_), from, value);
+  if (scanned_ != value) scanned_ = value, scan_.emplace(map_.BoundsOf(value), bytesPerPixel_), rejected_ = ~0u;
   end = std::min(end, size_);
   std::size_t y = from / stride_, x = from - y * stride_;
   for (std::size_t rowStart = y * stride_; rowStart < end; ++y, rowStart += stride_, x = 0) {
-    if (Converted()) return pixfarrow::FindByte(converted_.data(), end, rowStart + x, value);
     const std::size_t rowEnd = std::min(end - rowStart, stride_), pixelEnd = std::min(width_, rowEnd);
     const std::uint8_t* row = Row(y);
     while (x < pixelEnd) {
@@ -81,10 +81,19 @@ std::size_t CapturePaletteBytes::FindByte(std::size_t end, std::size_t from, std
         break;
       }
       x += k;
-      if (IndexOf(row + x * bytesPerPixel_) == value) return rowStart + x;
-      ++x;
-      Spend(1);
-      if (Converted()) return pixfarrow::FindByte(converted_.data(), end, rowStart + x, value);
+      const std::uint8_t* p = row + x * bytesPerPixel_;
+      const std::uint32_t colour = p[0] | (p[1] << 8) | (static_cast<std::uint32_t>(p[2]) << 16);
+      if (colour != rejected_) {  // a colour inside the bounds but of another index, once
+        if (map_.Index(colour) == value) return rowStart + x;
+        rejected_ = colour;
+        Spend(1);
+        if (Converted()) return pixfarrow::FindByte(converted_.data(), end, rowStart + x + 1, value);
+      }
+      // The rest of its run at once: screens are mostly runs of one colour.
+      for (++x, p += bytesPerPixel_; x < pixelEnd && p[0] == (colour & 0xFF) && p[1] == ((colour >> 8) & 0xFF) &&
+                                     p[2] == (colour >> 16);
+           ++x, p += bytesPerPixel_) {
+      }
     }
     x = std::max(x, width_);
     if (value == 0 && x < rowEnd) return rowStart + x;  // the row padding bytes are 0
@@ -92,25 +101,33 @@ std::size_t CapturePaletteBytes::FindByte(std::size_t end, std::size_t from, std
   return kNoMatch;
 }
 
-bool CapturePaletteBytes::Equal(std::size_t at, const std::uint8_t* bytes, std::size_t n) {
-  if (Converted()) return std::memcmp(converted_.data() + at, bytes, n) == 0;
-  std::size_t y = at / stride_, x = at - y * stride_, k = 0;
+Difference CapturePaletteBytes::LastDifference(std::size_t at, const std::uint8_t* bytes, std::size_t n) {
+  if (Converted()) {
+    const std::size_t k = LastDifferentByte(converted_.data() + at, bytes, n);
+    return {k, k < n ? converted_[at + k] : std::uint8_t{0}};
+  }
+  const std::size_t last = at + n - 1;
+  std::size_t y = last / stride_, x = last - y * stride_, k = n;  // bytes k to n - 1 match
   const std::uint8_t* row = Row(y);
-  std::uint32_t last = ~0u;  // runs of one colour are converted once
-  std::uint8_t lastIndex = 0;
-  for (; k < n; ++k) {
-    std::uint8_t index = 0;  // row padding
+  std::uint32_t lastColour = ~0u;  // runs of one colour are converted once
+  std::uint8_t lastIndex = 0, index = 0;
+  while (k > 0) {
+    index = 0;  // row padding
     if (x < width_) {
       const std::uint8_t* p = row + x * bytesPerPixel_;
       const std::uint32_t colour = p[0] | (p[1] << 8) | (static_cast<std::uint32_t>(p[2]) << 16);
-      if (colour != last) last = colour, lastIndex = map_.Index(colour);
+      if (colour != lastColour) lastColour = colour, lastIndex = map_.Index(colour);
       index = lastIndex;
     }
-    if (index != bytes[k]) break;
-    if (++x == stride_ && k + 1 < n) x = 0, row = Row(++y);
+    if (index != bytes[k - 1]) break;
+    if (--k > 0 && x-- == 0) x = stride_ - 1, row = Row(--y);
   }
-  Spend(std::min(k + 1, n));  // the ones that matched and the one that did not
-  return k == n;
+  if (k == 0) {
+    Spend(n);
+    return {n, 0};
+  }
+  Spend(n - k + 1);  // the ones that matched and the one that did not
+  return {k - 1, index};
 }
 
 }  // namespace pixfarrow

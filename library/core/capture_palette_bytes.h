@@ -1,7 +1,7 @@
 #pragma once
 // The palette bytes of an uncompressed 24- or 32-bit BMP file (every capture), converted
 // only where a search reads them. A scan for one index converts only the pixels inside
-// that index's colour bounds; once such reads have converted a quarter as many pixels as
+// that index's colour bounds; once such reads have converted a sixteenth as many pixels as
 // the image holds, the whole image is converted at once and read as plain bytes, so a
 // search never costs much more than converting everything.
 #include <array>
@@ -13,6 +13,7 @@
 #include "library/core/bmp_layout.h"
 #include "library/core/byte_set.h"
 #include "library/core/fixed_palette_map.h"
+#include "library/core/row_chain_search.h"
 
 namespace pixfarrow {
 
@@ -25,7 +26,7 @@ class CapturePaletteBytes {
   std::size_t size() const { return size_; }
   std::array<std::uint32_t, 256> SampleCounts();
   std::size_t FindByte(std::size_t end, std::size_t from, std::uint8_t value);
-  bool Equal(std::size_t at, const std::uint8_t* bytes, std::size_t n);
+  Difference LastDifference(std::size_t at, const std::uint8_t* bytes, std::size_t n);
 
   // Whether the whole image has been converted.
   bool Converted() const { return !converted_.empty(); }
@@ -45,6 +46,7 @@ class CapturePaletteBytes {
   std::size_t budget_;  // conversions left before the whole image is converted
   std::optional<std::uint8_t> scanned_;  // the value that scan_ looks for
   std::optional<BoxScan> scan_;
+  std::uint32_t rejected_ = ~0u;  // the last colour in scan_'s bounds found to be of another index
   ByteSet converted_;
 };
 

@@ -2,10 +2,10 @@
 // Palette bytes already in memory, as the row-chain search reads them.
 #include <array>
 #include <cstdint>
-#include <cstring>
 
 #include "library/core/byte_scan.h"
 #include "library/core/byte_set.h"
+#include "library/core/row_chain_search.h"
 
 namespace pixfarrow {
 
@@ -18,8 +18,9 @@ class PaletteBytesView {
   std::size_t FindByte(std::size_t end, std::size_t from, std::uint8_t value) const {
     return pixfarrow::FindByte(data_, end, from, value);
   }
-  bool Equal(std::size_t at, const std::uint8_t* bytes, std::size_t n) const {
-    return std::memcmp(data_ + at, bytes, n) == 0;
+  Difference LastDifference(std::size_t at, const std::uint8_t* bytes, std::size_t n) const {
+    const std::size_t k = LastDifferentByte(data_ + at, bytes, n);
+    return {k, k < n ? data_[at + k] : std::uint8_t{0}};
   }
 
  private:

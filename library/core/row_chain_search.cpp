@@ -57,13 +57,29 @@ RowChainSearch<Haystack>::RowChainSearch(Haystack& big, std::int32_t bigStride, 
   for (std::size_t j = 0; j < static_cast<std::size_t>(target_.height); ++j) {
     const std::uint8_t* row = target_.Row(j);
     for (std::size_t k = 0; k < static_cast<std::size_t>(target_.width); ++k) {
-      if (!taken[row[k]]) taken[row[k]] = true, all.push_back({static_cast<std::size_t>(bigStride_) * j + k, row[k]});
+      if (!taken[row[k]]) taken[row[k]] = true, all.push_back({j, k, row[k]});
     }
   }
   std::sort(all.begin(), all.end(), [&](const Probe& a, const Probe& b) {
-    return counts[a.value] != counts[b.value] ? counts[a.value] < counts[b.value] : a.offset < b.offset;
+    return counts[a.value] != counts[b.value] ? counts[a.value] < counts[b.value]
+                                              : a.row != b.row ? a.row < b.row : a.column < b.column;
   });
   probes_.assign(all.begin(), all.begin() + static_cast<std::ptrdiff_t>(std::min<std::size_t>(all.size(), kProbes)));
+  // Rows in an order that spreads out over the target (0, h/2, h/4, 3h/4, ...): an edge
+  // across part of a candidate is met after a few rows, not after half of them.
+  const std::size_t h = static_cast<std::size_t>(target_.height);
+  std::size_t bits = 0;
+  while ((std::size_t{1} << bits) < h) ++bits;
+  for (std::size_t i = 0; i < (std::size_t{1} << bits); ++i) {
+    std::size_t j = 0;
+    for (std::size_t b = 0; b < bits; ++b) j |= ((i >> b) & 1) << (bits - 1 - b);
+    if (j < h) rowOrder_.push_back(j);
+  }
+  lastFailedRow_ = rareRow_;
+  rowHolds_.resize(h);
+  for (std::size_t j = 0; j < h; ++j) {
+    for (std::size_t k = 0; k < static_cast<std::size_t>(target_.width); ++k) rowHolds_[j][target_.Row(j)[k]] = true;
+  }
 }
 
 // Every row of a match must fit: the top one ends at p + stride x (height - 1) + width.
@@ -73,17 +89,43 @@ std::uint64_t RowChainSearch<Haystack>::Span() const {
          static_cast<std::uint64_t>(target_.width);
 }
 
+// Target row j cannot match at any start before p + Skip when the big image holds value at
+// p + stride x j + column: at p + d (d <= column) that byte faces the row's column - d,
+// so the nearest start that can match puts the row's last earlier copy of value there.
+// Rows are compared from their end, so the column is the last one that differs and the
+// skip passes every edge the row met.
 template <class Haystack>
-bool RowChainSearch<Haystack>::MatchesAt(std::size_t p) {
-  for (const Probe& probe : probes_) {
-    if (!big_.Equal(p + probe.offset, &probe.value, 1)) return false;
+std::size_t RowChainSearch<Haystack>::Skip(std::size_t j, std::size_t column, std::uint8_t value) const {
+  if (!rowHolds_[j][value]) return column + 1;
+  const std::uint8_t* row = target_.Row(j);
+  for (std::size_t c = column; c-- > 0;) {
+    if (row[c] == value) return column - c;
   }
+  return column + 1;
+}
+
+template <class Haystack>
+std::size_t RowChainSearch<Haystack>::MatchesAt(std::size_t p) {
   const std::size_t stride = static_cast<std::size_t>(bigStride_), w = static_cast<std::size_t>(target_.width);
-  if (!big_.Equal(p + stride * rareRow_, target_.Row(rareRow_), w)) return false;
-  for (std::size_t j = 0; j < static_cast<std::size_t>(target_.height); ++j) {
-    if (j != rareRow_ && !big_.Equal(p + stride * j, target_.Row(j), w)) return false;
+  for (const Probe& probe : probes_) {
+    const Difference d = big_.LastDifference(p + stride * probe.row + probe.column, &probe.value, 1);
+    if (d.offset == 0) return Skip(probe.row, probe.column, d.value);
   }
-  return true;
+  // The row that failed last first: where the image holds one colour in large areas, the
+  // same edge stops candidate after candidate.
+  auto failsAt = [&](std::size_t j) -> std::size_t {
+    const Difference d = big_.LastDifference(p + stride * j, target_.Row(j), w);
+    if (d.offset == w) return 0;
+    lastFailedRow_ = j;
+    return Skip(j, d.offset, d.value);
+  };
+  const std::size_t first = lastFailedRow_;
+  if (const std::size_t skip = failsAt(first)) return skip;
+  for (const std::size_t j : rowOrder_) {
+    if (j == first) continue;
+    if (const std::size_t skip = failsAt(j)) return skip;
+  }
+  return 0;
 }
 
 template <class Haystack>
@@ -95,12 +137,14 @@ std::int64_t RowChainSearch<Haystack>::Next(std::int64_t start) {
   const std::size_t lastStart = static_cast<std::size_t>(size - span);
   const std::size_t delta = static_cast<std::size_t>(bigStride_) * rareRow_ + rareColumn_;
   const std::uint8_t rare = target_.Row(rareRow_)[rareColumn_];
-  // Positions of the rare byte come in increasing order, so the first verified one is the
-  // first match.
-  for (std::size_t q = static_cast<std::size_t>(start - 1) + delta;; ++q) {
+  // Positions of the rare byte come in increasing order and no skipped start can match, so
+  // the first verified one is the first match.
+  for (std::size_t q = static_cast<std::size_t>(start - 1) + delta;;) {
     q = big_.FindByte(lastStart + delta + 1, q, rare);
     if (q == kNoMatch) return -1;
-    if (MatchesAt(q - delta)) return static_cast<std::int64_t>(q - delta) + 1;
+    const std::size_t p = q - delta, skip = MatchesAt(p);
+    if (skip == 0) return static_cast<std::int64_t>(p) + 1;
+    q = p + skip + delta;
   }
 }
 

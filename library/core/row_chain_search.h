@@ -2,6 +2,7 @@
 // The row-chain search of the image finder: the big image's palette bytes are one byte
 // sequence (row padding and row ends included), and a match at position pos has the
 // target's bottom row at pos and each further row one stride up from the one before.
+#include <bitset>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -36,10 +37,18 @@ TargetRows RowsOf(const PaletteImage& image);
 // bigHeight palette bytes: its top row must end inside them.
 bool MatchCanFit(std::int32_t bigStride, std::int32_t bigHeight, std::int32_t width, std::int32_t height);
 
+// Where n bytes at a position differ from the expected ones, looked at from the last byte
+// back: offset n when they do not; else the offset of the last byte that differs, and the
+// byte found there.
+struct Difference {
+  std::size_t offset;
+  std::uint8_t value;
+};
+
 // A target prepared for searching one big image, scanning for the target byte that the
 // big image holds least often. Haystack gives the big image's palette bytes: size(),
 // SampleCounts() (rough counts of each byte value), FindByte(end, from, value) (first
-// position in [from, end) holding value, or kNoMatch) and Equal(at, bytes, n).
+// position in [from, end) holding value, or kNoMatch) and LastDifference(at, bytes, n).
 template <class Haystack>
 class RowChainSearch {
  public:
@@ -55,7 +64,9 @@ class RowChainSearch {
 
  private:
   std::uint64_t Span() const;
-  bool MatchesAt(std::size_t p);
+  // 0 when the target matches at p, else how many starts from p on cannot match.
+  std::size_t MatchesAt(std::size_t p);
+  std::size_t Skip(std::size_t j, std::size_t column, std::uint8_t value) const;
 
   Haystack& big_;
   std::int32_t bigStride_;
@@ -66,10 +77,14 @@ class RowChainSearch {
   // A few more of the target's rarest bytes, tried one by one before whole rows: where the
   // rare byte comes in bands (gradients), most candidates fail at one of them.
   struct Probe {
-    std::size_t offset;  // from the match's start
+    std::size_t row;
+    std::size_t column;
     std::uint8_t value;
   };
   std::vector<Probe> probes_;
+  std::vector<std::size_t> rowOrder_;
+  std::vector<std::bitset<256>> rowHolds_;  // the values each row holds
+  std::size_t lastFailedRow_ = 0;
 };
 
 }  // namespace pixfarrow

@@ -49,15 +49,18 @@ TEST(CapturePaletteBytes, ReadsAsTheDecodedImage) {
     }
     for (std::size_t at = 0; at < want.size(); ++at) {
       const std::size_t n = std::min<std::size_t>(1 + rng() % 6, want.size() - at);
-      ASSERT_TRUE(bytes.Equal(at, want.data() + at, n)) << "round " << round << " at " << at;
+      ASSERT_EQ(bytes.LastDifference(at, want.data() + at, n).offset, n) << "round " << round << " at " << at;
       ByteSet other(want.begin() + static_cast<std::ptrdiff_t>(at), want.begin() + static_cast<std::ptrdiff_t>(at + n));
-      other.back() ^= 1;
-      ASSERT_FALSE(bytes.Equal(at, other.data(), n)) << "round " << round << " at " << at;
+      const std::size_t changed = rng() % n;
+      for (std::size_t k = 0; k <= changed; ++k) other[k] ^= 1;  // the last of them is the one to find
+      const Difference d = bytes.LastDifference(at, other.data(), n);
+      ASSERT_EQ(d.offset, changed) << "round " << round << " at " << at;
+      ASSERT_EQ(d.value, want[at + changed]) << "round " << round << " at " << at;
     }
   }
 }
 
-// Lazy reads that have cost a quarter of the image's pixels convert the rest at once; the
+// Lazy reads that have cost a sixteenth of the image's pixels convert the rest at once; the
 // bytes read the same afterwards.
 TEST(CapturePaletteBytes, ConvertsEverythingOnceLazyReadsCostTooMuch) {
   const ByteSet file = test::Capture(40, 10, 24, false, [](int x, int y) { return (x * 7 + y) % 5 == 0 ? 0xFF0000u : 0xFFFFFFu; });
@@ -66,10 +69,10 @@ TEST(CapturePaletteBytes, ConvertsEverythingOnceLazyReadsCostTooMuch) {
   const ByteSet want = DecodePaletteImage(*layout, file).pixels;
   CapturePaletteBytes bytes(*layout, file);
   std::size_t at = 0;
-  for (; at < want.size() && !bytes.Converted(); ++at) ASSERT_TRUE(bytes.Equal(at, want.data() + at, 1));
+  for (; at < want.size() && !bytes.Converted(); ++at) ASSERT_EQ(bytes.LastDifference(at, want.data() + at, 1).offset, 1u);
   EXPECT_TRUE(bytes.Converted());
-  EXPECT_NEAR(static_cast<double>(at), 40 * 10 / 4, 2);
-  for (std::size_t p = 0; p < want.size(); ++p) ASSERT_TRUE(bytes.Equal(p, want.data() + p, 1)) << p;
+  EXPECT_NEAR(static_cast<double>(at), 40 * 10 / 16, 2);
+  for (std::size_t p = 0; p < want.size(); ++p) ASSERT_EQ(bytes.LastDifference(p, want.data() + p, 1).offset, 1u) << p;
   EXPECT_EQ(bytes.FindByte(want.size(), 0, 249), FindByte(want.data(), want.size(), 0, 249));
 }
 
