@@ -221,6 +221,21 @@ TEST(ImageFinder, FindImageAltReportsEveryOccurrenceAndCounts) {
   EXPECT_EQ(finder.FindImageAlt(points), 2 * static_cast<int>(squares.size()));
 }
 
+// Every occurrence, overlapping ones included: no candidate that a failed one skips can match.
+TEST(ImageFinder, FindImageAltAgreesWithThePlainSearch) {
+  std::mt19937 rng(29);
+  for (int round = 0; round < 300; ++round) {
+    const int w = 1 + rng() % 17, h = 1 + rng() % 9, w2 = 1 + rng() % 6, h2 = 1 + rng() % 3;
+    Grid big = Filled(w, h, 0), small = Filled(w2, h2, 0);
+    for (auto& r : big) for (auto& v : r) v = static_cast<std::uint8_t>(rng() % 4 == 0 ? 0 : 249);
+    for (auto& r : small) for (auto& v : r) v = static_cast<std::uint8_t>(rng() % 4 == 0 ? 0 : 249);
+    const ByteSet bf = File(big), sf = File(small);
+    std::vector<Point> points;
+    ImageFinder().FindImageAlt(points, bf, sf);
+    ASSERT_EQ(points, ReferenceFindAll(bf, sf)) << "round " << round;
+  }
+}
+
 TEST(ImageFinder, FindImageAltFailedLoadEmptiesItsHalf) {
   ImageFinder finder;
   std::vector<Point> points;
