@@ -46,8 +46,10 @@ namespace {
 QV_SSE2_CODE inline std::uint32_t InRange(const std::uint8_t* at, const std::array<std::uint8_t, 16>& low,
                                           const std::array<std::uint8_t, 16>& high) {
   const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
-  const __m128i lo = _mm_load_si128(reinterpret_cast<const __m128i*>(low.data()));
-  const __m128i hi = _mm_load_si128(reinterpret_cast<const __m128i*>(high.data()));
+  // Unaligned loads: the 32-bit Windows stack is 4-byte aligned, so the object's own
+  // alignment is not kept there.
+  const __m128i lo = _mm_loadu_si128(reinterpret_cast<const __m128i*>(low.data()));
+  const __m128i hi = _mm_loadu_si128(reinterpret_cast<const __m128i*>(high.data()));
   const __m128i clamped = _mm_max_epu8(_mm_min_epu8(v, hi), lo);
   return static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(clamped, v)));
 }

@@ -33,8 +33,8 @@ class BoxScan {
   std::size_t bytesPerPixel_;
   // Per 16 bytes of pixels: byte j's lower and upper bound, for the three phases of 3-byte
   // pixels (the one of 4-byte pixels is phase 0).
-  alignas(16) std::array<std::array<std::uint8_t, 16>, 3> low_{};
-  alignas(16) std::array<std::array<std::uint8_t, 16>, 3> high_{};
+  std::array<std::array<std::uint8_t, 16>, 3> low_{};
+  std::array<std::array<std::uint8_t, 16>, 3> high_{};
 };
 
 }  // namespace pixfarrow
