@@ -103,8 +103,8 @@ int wmain(int argc, wchar_t** argv) {
                 Microseconds([&] { return call(noise.file, target); }, 0, right));
   }
   std::printf("\nZT through Pixfarrow.dll against the first design, in microseconds; first call: the first ZT\n"
-              "on a capture just made; steady: median of 41 calls; the first design: median of %d calls\n\n",
-              5);
+              "on a capture just written, after the previous case's first design; steady: median of 41 calls;\n"
+              "the first design: median of 5 calls\n\n");
   std::printf("| case | first design | ZT first call | ZT steady | first / steady | design / ZT first | design / ZT steady |\n");
   std::printf("|---|---:|---:|---:|---:|---:|---:|\n");
   double worstFirst = 1e9, worstSteady = 1e9, worstSpread = 0;
@@ -115,9 +115,10 @@ int wmain(int argc, wchar_t** argv) {
           const std::int32_t want = present ? 1 : 0;
           const Scene scene = MakeScene(kind, shot.width, shot.height, 3);
           const ByteSet target = present ? PresentTarget(scene, size) : AbsentTarget(scene, size);
-          const double first = Microseconds([&] { return call(scene.file, target); }, want, right);
-          const double steady = MedianMicroseconds(41, want, [&] { return call(scene.file, target); });
-          const double design = MedianMicroseconds(5, want, [&] { return LiteralDesignSearch(scene.file, target); });
+          const ByteSet capture = scene.file;  // written just before the call, as a capture would be
+          const double first = Microseconds([&] { return call(capture, target); }, want, right);
+          const double steady = MedianMicroseconds(41, want, [&] { return call(capture, target); });
+          const double design = MedianMicroseconds(5, want, [&] { return LiteralDesignSearch(capture, target); });
           if (steady < 0 || design < 0) right = false;
           worstFirst = std::min(worstFirst, design / first);
           worstSteady = std::min(worstSteady, design / steady);

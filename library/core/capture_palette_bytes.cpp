@@ -28,8 +28,18 @@ CapturePaletteBytes::CapturePaletteBytes(const BmpLayout& layout, std::span<cons
       stride_(static_cast<std::size_t>(PaletteStride(layout.width))),
       size_(stride_ * static_cast<std::size_t>(layout.height)),
       bytesPerPixel_(static_cast<std::size_t>(layout.bitCount / 8)),
+      reciprocal_(((std::uint64_t{1} << 32) / stride_) + 1),
       budget_(width_ * static_cast<std::size_t>(layout.height) / 16) {
   map_.Warm();
+}
+
+std::size_t CapturePaletteBytes::RowOf(std::size_t pos) const {
+  // pos x reciprocal / 2^32 is pos / stride or one more (pos < 2^32, reciprocal =
+  // floor(2^32 / stride) + 1): a multiplication and a test instead of a division, which
+  // every candidate of a search would otherwise pay twice.
+  std::size_t y = static_cast<std::size_t>((std::uint64_t{pos} * reciprocal_) >> 32);
+  if (y * stride_ > pos) --y;
+  return y;
 }
 
 const std::uint8_t* CapturePaletteBytes::Row(std::size_t y) const {
@@ -70,7 +80,7 @@ std::size_t CapturePaletteBytes::FindByte(std::size_t end, std::size_t from, std
   if (Converted()) return pixfarrow::FindByte(converted_.data(), std::min(end, size_), from, value);
   if (scanned_ != value) scanned_ = value, scan_.emplace(map_.BoundsOf(value), bytesPerPixel_), rejected_ = ~0u;
   end = std::min(end, size_);
-  std::size_t y = from / stride_, x = from - y * stride_;
+  std::size_t y = RowOf(from), x = from - y * stride_;
   for (std::size_t rowStart = y * stride_; rowStart < end; ++y, rowStart += stride_, x = 0) {
     const std::size_t rowEnd = std::min(end - rowStart, stride_), pixelEnd = std::min(width_, rowEnd);
     const std::uint8_t* row = Row(y);
@@ -107,7 +117,7 @@ Difference CapturePaletteBytes::LastDifference(std::size_t at, const std::uint8_
     return {k, k < n ? converted_[at + k] : std::uint8_t{0}};
   }
   const std::size_t last = at + n - 1;
-  std::size_t y = last / stride_, x = last - y * stride_, k = n;  // bytes k to n - 1 match
+  std::size_t y = RowOf(last), x = last - y * stride_, k = n;  // bytes k to n - 1 match
   const std::uint8_t* row = Row(y);
   std::uint32_t lastColour = ~0u;  // runs of one colour are converted once
   std::uint8_t lastIndex = 0, index = 0;

@@ -32,6 +32,7 @@ class CapturePaletteBytes {
   bool Converted() const { return !converted_.empty(); }
 
  private:
+  std::size_t RowOf(std::size_t pos) const;      // pos / stride
   const std::uint8_t* Row(std::size_t y) const;  // y from the bottom
   std::uint8_t IndexOf(const std::uint8_t* pixel) const { return map_.Index(pixel[0], pixel[1], pixel[2]); }
   void Spend(std::size_t conversions);
@@ -43,6 +44,7 @@ class CapturePaletteBytes {
   std::size_t stride_;
   std::size_t size_;
   std::size_t bytesPerPixel_;
+  std::uint64_t reciprocal_;  // of the stride, for RowOf
   std::size_t budget_;  // conversions left before the whole image is converted
   std::optional<std::uint8_t> scanned_;  // the value that scan_ looks for
   std::optional<BoxScan> scan_;

@@ -214,6 +214,7 @@ std::uint8_t FixedPaletteMap::Refine(std::uint16_t cell, std::uint32_t blue, std
 void FixedPaletteMap::Warm() const {
   std::uint32_t sum = 0;
   for (std::size_t i = 0; i < answers_.size(); i += 64) sum += answers_[i];  // one per 64-byte line
+  for (std::size_t i = 0; i < cells_.size(); i += 32) sum += cells_[i];
   for (std::size_t i = 0; i < candidates_.size(); i += 64) sum += candidates_[i];
   asm volatile("" : : "r"(sum));
 }
