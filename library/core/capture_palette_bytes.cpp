@@ -18,6 +18,11 @@ std::size_t SampleStep(std::size_t size, std::size_t stride) {
   return step;
 }
 
+// A pixel's colour, 0x00RRGGBB.
+std::uint32_t ColourOf(const std::uint8_t* pixel) {
+  return pixel[0] | (pixel[1] << 8) | (static_cast<std::uint32_t>(pixel[2]) << 16);
+}
+
 }  // namespace
 
 CapturePaletteBytes::CapturePaletteBytes(const BmpLayout& layout, std::span<const std::uint8_t> file)
@@ -66,8 +71,7 @@ std::array<std::uint32_t, 256> CapturePaletteBytes::SampleCounts() {
     if (x >= width_) {
       ++counts[0];  // row padding
     } else {
-      const std::uint8_t* p = Row(y) + x * bytesPerPixel_;
-      const std::uint32_t colour = p[0] | (p[1] << 8) | (static_cast<std::uint32_t>(p[2]) << 16);
+      const std::uint32_t colour = ColourOf(Row(y) + x * bytesPerPixel_);
       if (colour != last) last = colour, lastIndex = map_.Index(colour);
       ++counts[lastIndex];
     }
@@ -92,7 +96,7 @@ std::size_t CapturePaletteBytes::FindByte(std::size_t end, std::size_t from, std
       }
       x += k;
       const std::uint8_t* p = row + x * bytesPerPixel_;
-      const std::uint32_t colour = p[0] | (p[1] << 8) | (static_cast<std::uint32_t>(p[2]) << 16);
+      const std::uint32_t colour = ColourOf(p);
       if (colour != rejected_) {  // a colour inside the bounds but of another index, once
         if (map_.Index(colour) == value) return rowStart + x;
         rejected_ = colour;
@@ -100,9 +104,7 @@ std::size_t CapturePaletteBytes::FindByte(std::size_t end, std::size_t from, std
         if (Converted()) return pixfarrow::FindByte(converted_.data(), end, rowStart + x + 1, value);
       }
       // The rest of its run at once: screens are mostly runs of one colour.
-      for (++x, p += bytesPerPixel_; x < pixelEnd && p[0] == (colour & 0xFF) && p[1] == ((colour >> 8) & 0xFF) &&
-                                     p[2] == (colour >> 16);
-           ++x, p += bytesPerPixel_) {
+      for (++x, p += bytesPerPixel_; x < pixelEnd && ColourOf(p) == colour; ++x, p += bytesPerPixel_) {
       }
     }
     x = std::max(x, width_);
@@ -124,8 +126,7 @@ Difference CapturePaletteBytes::LastDifference(std::size_t at, const std::uint8_
   while (k > 0) {
     index = 0;  // row padding
     if (x < width_) {
-      const std::uint8_t* p = row + x * bytesPerPixel_;
-      const std::uint32_t colour = p[0] | (p[1] << 8) | (static_cast<std::uint32_t>(p[2]) << 16);
+      const std::uint32_t colour = ColourOf(row + x * bytesPerPixel_);
       if (colour != lastColour) lastColour = colour, lastIndex = map_.Index(colour);
       index = lastIndex;
     }

@@ -43,20 +43,27 @@ RowChainSearch<Haystack>::RowChainSearch(Haystack& big, std::int32_t bigStride, 
     return;
   }
   const auto counts = big_.SampleCounts();
+  ChooseRareByteAndProbes(counts);
+  OrderRows();
+}
+
+template <class Haystack>
+void RowChainSearch<Haystack>::ChooseRareByteAndProbes(const std::array<std::uint32_t, 256>& counts) {
+  const std::size_t h = static_cast<std::size_t>(target_.height), w = static_cast<std::size_t>(target_.width);
   const std::uint8_t* best = target_.Row(0);
-  for (std::size_t j = 0; j < static_cast<std::size_t>(target_.height); ++j) {
+  for (std::size_t j = 0; j < h; ++j) {
     const std::uint8_t* row = target_.Row(j);
-    for (std::size_t k = 0; k < static_cast<std::size_t>(target_.width); ++k) {
+    for (std::size_t k = 0; k < w; ++k) {
       if (counts[row[k]] < counts[*best]) best = row + k, rareRow_ = j, rareColumn_ = k;
     }
   }
-  // The probes: of each other value the target holds, its first byte; the rarest few.
+  // Of each other value the target holds its first byte; the rarest few.
   std::array<bool, 256> taken{};
   taken[*best] = true;
   std::vector<Probe> all;
-  for (std::size_t j = 0; j < static_cast<std::size_t>(target_.height); ++j) {
+  for (std::size_t j = 0; j < h; ++j) {
     const std::uint8_t* row = target_.Row(j);
-    for (std::size_t k = 0; k < static_cast<std::size_t>(target_.width); ++k) {
+    for (std::size_t k = 0; k < w; ++k) {
       if (!taken[row[k]]) taken[row[k]] = true, all.push_back({j, k, row[k]});
     }
   }
@@ -65,8 +72,13 @@ RowChainSearch<Haystack>::RowChainSearch(Haystack& big, std::int32_t bigStride, 
                                               : a.row != b.row ? a.row < b.row : a.column < b.column;
   });
   probes_.assign(all.begin(), all.begin() + static_cast<std::ptrdiff_t>(std::min<std::size_t>(all.size(), kProbes)));
-  // Rows in an order that spreads out over the target (0, h/2, h/4, 3h/4, ...): an edge
-  // across part of a candidate is met after a few rows, not after half of them.
+}
+
+// Rows in an order that spreads out over the target (0, h/2, h/4, 3h/4, ...): an edge
+// across part of a candidate is met after a few rows, not after half of them. And which
+// values each row holds, for Skip.
+template <class Haystack>
+void RowChainSearch<Haystack>::OrderRows() {
   const std::size_t h = static_cast<std::size_t>(target_.height);
   std::size_t bits = 0;
   while ((std::size_t{1} << bits) < h) ++bits;

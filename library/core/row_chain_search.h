@@ -2,6 +2,7 @@
 // The row-chain search of the image finder: the big image's palette bytes are one byte
 // sequence (row padding and row ends included), and a match at position pos has the
 // target's bottom row at pos and each further row one stride up from the one before.
+#include <array>
 #include <bitset>
 #include <cstddef>
 #include <cstdint>
@@ -63,6 +64,8 @@ class RowChainSearch {
   Point CentreOf(std::int64_t pos) const;
 
  private:
+  void ChooseRareByteAndProbes(const std::array<std::uint32_t, 256>& counts);
+  void OrderRows();
   std::uint64_t Span() const;
   // 0 when the target matches at p, else how many starts from p on cannot match.
   std::size_t MatchesAt(std::size_t p);
