@@ -69,7 +69,7 @@ std::int32_t Zt(const ByteSet& big, const ByteSet& small) {
                                static_cast<std::int32_t>(small.size()));
 }
 
-// A few bytes of RLE8 that make an 8192 x 8192 image: a short run, then the end of the bitmap.
+// About 270 KB of RLE8 that make an 8192 x 8192 image: each row 16 runs of 255 pixels.
 ByteSet Rle8Of8192Squared() {
   test::BmpBuilder b;
   b.width = 8192;
@@ -78,7 +78,11 @@ ByteSet Rle8Of8192Squared() {
   b.compression = 1;
   b.palette = {0x203040, 0xFFFFFF};
   b.colorsUsed = 2;
-  b.pixelData = {4, 1, 0, 1};
+  for (int y = 0; y < 8192; ++y) {
+    for (int run = 0; run < 16; ++run) b.pixelData.insert(b.pixelData.end(), {255, static_cast<std::uint8_t>((y + run) % 2)});
+    b.pixelData.insert(b.pixelData.end(), {0, 0});
+  }
+  b.pixelData.insert(b.pixelData.end(), {0, 1});
   return b.Build();
 }
 
