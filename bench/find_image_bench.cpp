@@ -40,14 +40,17 @@ void Steady(benchmark::State& state, SceneKind kind, Shot shot, bool present, in
   }
 }
 
-// A new scene of the same kind (another seed) for every call, made while the clock stands.
+// A new scene of the same kind (another seed) for every call, made (and the one before
+// freed) while the clock stands.
 void FirstCall(benchmark::State& state, SceneKind kind, Shot shot, bool present, int size) {
   std::uint32_t seed = 100;
+  Scene scene;
+  ByteSet target, capture;
   for (auto _ : state) {
     state.PauseTiming();
-    const Scene scene = MakeScene(kind, shot.width, shot.height, ++seed);
-    const ByteSet target = Target(scene, present, size);
-    const ByteSet capture = scene.file;  // written just before the call, as a capture would be
+    scene = MakeScene(kind, shot.width, shot.height, ++seed);
+    target = Target(scene, present, size);
+    capture = scene.file;  // written just before the call, as a capture would be
     state.ResumeTiming();
     const std::int32_t r = Zt(capture, target);
     if (r != (present ? 1 : 0)) state.SkipWithError("wrong result");

@@ -28,7 +28,7 @@ inline constexpr int kTargetSizes[] = {16, 32, 64};
 
 // A 24-bit bottom-up capture (pixel data at offset 54) and its colours, y from the top.
 struct Scene {
-  SceneKind kind;
+  SceneKind kind = SceneKind::kFlatUi;
   int width = 0;
   int height = 0;
   std::vector<std::uint32_t> colours;  // 0x00RRGGBB, row by row from the top
