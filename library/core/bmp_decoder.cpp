@@ -91,9 +91,9 @@ bool DecodeBmp(std::span<const std::uint8_t> file, BmpRowSink& sink) {
   std::vector<std::uint32_t> row(static_cast<std::size_t>(w));
   sink.Begin(w, h);
   if (layout->bitCount <= 8) {
-    ReadIndexRows(*layout, file, [&](std::int32_t y, const std::uint8_t* indexes) {
+    ReadIndexRows(*layout, file, [&](std::int32_t y, std::int32_t count, const std::uint8_t* indexes) {
       for (std::int32_t x = 0; x < w; ++x) row[x] = layout->palette[indexes[x]];
-      sink.Row(y, row.data());
+      sink.Rows(y, count, row.data());
     });
     return true;
   }

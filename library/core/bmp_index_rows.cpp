@@ -26,7 +26,7 @@ void ReadIndexRows(const BmpLayout& layout, std::span<const std::uint8_t> file, 
         std::copy(in, in + w, indexes.begin());
         break;
     }
-    row(layout.topDown ? h - 1 - i : i, indexes.data());
+    row(layout.topDown ? h - 1 - i : i, 1, indexes.data());
   }
 }
 

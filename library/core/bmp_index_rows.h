@@ -9,8 +9,10 @@
 
 namespace pixfarrow {
 
-// Receives row y (0 = bottom row) of width indexes; every row comes once.
-using IndexRowFn = std::function<void(std::int32_t y, const std::uint8_t* indexes)>;
+// Receives rows y to y + count - 1 (0 = bottom row), all of the same width indexes; every
+// row comes once. Run-length data can make millions of rows alike (skipped or never
+// reached), which come in one call.
+using IndexRowFn = std::function<void(std::int32_t y, std::int32_t count, const std::uint8_t* indexes)>;
 
 // For a layout of at most 8 bits per pixel. Needs one row of memory, whatever the image.
 void ReadIndexRows(const BmpLayout& layout, std::span<const std::uint8_t> file, const IndexRowFn& row);

@@ -25,11 +25,15 @@ class RowCursor {
   void Finish() { Up(height_); }
 
  private:
+  // The row being drawn, then the rows - 1 above it, left unset, in one call.
   void Up(std::int64_t rows) {
-    for (; rows > 0 && y_ < height_; --rows, ++y_) {
-      row_(static_cast<std::int32_t>(y_), indexes_.data());
-      std::fill(indexes_.begin(), indexes_.end(), 0);
-    }
+    if (rows < 1 || y_ >= height_) return;
+    row_(static_cast<std::int32_t>(y_), 1, indexes_.data());
+    std::fill(indexes_.begin(), indexes_.end(), 0);
+    ++y_;
+    const std::int64_t unset = std::min(rows - 1, height_ - y_);
+    if (unset > 0) row_(static_cast<std::int32_t>(y_), static_cast<std::int32_t>(unset), indexes_.data());
+    y_ += unset;
   }
 
   std::int64_t width_, height_;

@@ -1,6 +1,7 @@
 #include "library/core/palette_image.h"
 
 #include <array>
+#include <cstring>
 
 #include "library/core/bmp_decoder.h"
 #include "library/core/bmp_index_rows.h"
@@ -49,9 +50,10 @@ PaletteImage DecodeIndexed(const BmpLayout& layout, std::span<const std::uint8_t
   std::array<std::uint8_t, 256> toFixed;
   for (std::size_t i = 0; i < toFixed.size(); ++i) toFixed[i] = FixedPaletteIndex(layout.palette[i]);
   PaletteImage image = Blank(layout.width, layout.height);
-  ReadIndexRows(layout, file, [&](std::int32_t y, const std::uint8_t* indexes) {
+  ReadIndexRows(layout, file, [&](std::int32_t y, std::int32_t count, const std::uint8_t* indexes) {
     std::uint8_t* out = RowOf(image, y);
     for (std::int32_t x = 0; x < image.width; ++x) out[x] = toFixed[indexes[x]];
+    for (std::int32_t i = 1; i < count; ++i) std::memcpy(RowOf(image, y + i), out, static_cast<std::size_t>(image.width));
   });
   return image;
 }
