@@ -1,6 +1,12 @@
-// FindImageInImageBytes (the body of ZT) on an 800 x 600 24-bit capture.
+// FindImageInImageBytes (the body of ZT) on every kind of scene, both shot sizes, targets
+// of 16 to 64 pixels, present and absent: "steady" repeats one call on one capture,
+// "first call" times one call on a capture that no call has seen before.
 #include <benchmark/benchmark.h>
 
+#include <map>
+#include <memory>
+
+#include "bench/scenes.h"
 #include "library/core/image_search.h"
 #include "library/core/palette_image.h"
 #include "ui_scene.h"
@@ -8,48 +14,97 @@
 namespace pixfarrow::bench {
 namespace {
 
-struct Inputs {
-  ByteSet scene = SceneBmp();
-  // A quarter of an avatar in the chat list (present, 20 x 20).
-  ByteSet present = Bmp24(20, 20, [](int x, int y) { return SceneColour(60 + 12 + 20 + x, 4 * 64 + 12 + y); });
-  // An avatar of colours the scene does not hold (absent, 40 x 40).
-  ByteSet absentNew = Bmp24(40, 40, [](int x, int y) { return 0x3050A0u + static_cast<std::uint32_t>(x * 0x020100 + y * 0x000201); });
-  // A crop of the scene with its top-left pixel changed: every byte is a scene byte and the
-  // bottom rows match, so candidates are verified all over (absent, 40 x 40).
-  ByteSet absentNear = Bmp24(40, 40, [](int x, int y) {
-    return x == 0 && y == 0 ? 0x123456u : SceneColour(60 + 12 + x, 3 * 64 + 12 + y);
-  });
-};
-
-const Inputs& Get() {
-  static const Inputs inputs;
-  return inputs;
+std::int32_t Zt(const ByteSet& big, const ByteSet& small) {
+  return FindImageInImageBytes(big.data(), static_cast<std::int32_t>(big.size()), small.data(),
+                               static_cast<std::int32_t>(small.size()));
 }
 
-void Run(benchmark::State& state, const ByteSet& small, std::int32_t want) {
-  const ByteSet& big = Get().scene;
+const Scene& CachedScene(SceneKind kind, const Shot& shot) {
+  static std::map<std::pair<int, int>, std::unique_ptr<Scene>> scenes;
+  auto& slot = scenes[{static_cast<int>(kind), shot.width}];
+  if (!slot) slot = std::make_unique<Scene>(MakeScene(kind, shot.width, shot.height));
+  return *slot;
+}
+
+ByteSet Target(const Scene& scene, bool present, int size) {
+  return present ? PresentTarget(scene, size) : AbsentTarget(scene, size);
+}
+
+void Steady(benchmark::State& state, SceneKind kind, Shot shot, bool present, int size) {
+  const Scene& scene = CachedScene(kind, shot);
+  const ByteSet target = Target(scene, present, size);
   for (auto _ : state) {
-    const std::int32_t r = FindImageInImageBytes(big.data(), static_cast<std::int32_t>(big.size()), small.data(),
-                                                 static_cast<std::int32_t>(small.size()));
-    if (r != want) state.SkipWithError("wrong result");
+    const std::int32_t r = Zt(scene.file, target);
+    if (r != (present ? 1 : 0)) state.SkipWithError("wrong result");
     benchmark::DoNotOptimize(r);
   }
 }
 
-void BM_ZtAbsentTarget(benchmark::State& state) { Run(state, Get().absentNew, 0); }
-void BM_ZtAbsentSceneColouredTarget(benchmark::State& state) { Run(state, Get().absentNear, 0); }
-void BM_ZtPresentTarget(benchmark::State& state) { Run(state, Get().present, 1); }
-
-void BM_DecodeCaptureToPalette(benchmark::State& state) {
-  for (auto _ : state) benchmark::DoNotOptimize(DecodePaletteImage(Get().scene));
+// A new scene of the same kind (another seed) for every call, made (and the one before
+// freed) while the clock stands.
+void FirstCall(benchmark::State& state, SceneKind kind, Shot shot, bool present, int size) {
+  std::uint32_t seed = 100;
+  Scene scene;
+  ByteSet target, capture;
+  for (auto _ : state) {
+    state.PauseTiming();
+    scene = MakeScene(kind, shot.width, shot.height, ++seed);
+    target = Target(scene, present, size);
+    capture = scene.file;  // written just before the call, as a capture would be
+    state.ResumeTiming();
+    const std::int32_t r = Zt(capture, target);
+    if (r != (present ? 1 : 0)) state.SkipWithError("wrong result");
+    benchmark::DoNotOptimize(r);
+  }
 }
 
-BENCHMARK(BM_ZtAbsentTarget)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_ZtAbsentSceneColouredTarget)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_ZtPresentTarget)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_DecodeCaptureToPalette)->Unit(benchmark::kMicrosecond);
+// Long runs of one index: a block of the chat window's background colour that fits nowhere.
+void FlatTargetInFlatScene(benchmark::State& state) {
+  const Scene& scene = CachedScene(SceneKind::kFlatUi, kShots[0]);
+  const ByteSet target = FlatTarget(scene, 200, 120);
+  for (auto _ : state) {
+    const std::int32_t r = Zt(scene.file, target);
+    if (r != 0) state.SkipWithError("wrong result");
+    benchmark::DoNotOptimize(r);
+  }
+}
+
+void DecodeCaptureToPalette(benchmark::State& state, SceneKind kind) {
+  const Scene& scene = CachedScene(kind, kShots[0]);
+  for (auto _ : state) benchmark::DoNotOptimize(DecodePaletteImage(scene.file));
+}
+
+void Register() {
+  for (const SceneKind kind : kSceneKinds) {
+    for (const Shot& shot : kShots) {
+      for (const bool present : {false, true}) {
+        for (const int size : kTargetSizes) {
+          const std::string name = "ZT " + CaseName(kind, shot, present, size);
+          benchmark::RegisterBenchmark((name + " steady").c_str(), Steady, kind, shot, present, size)
+              ->Unit(benchmark::kMicrosecond);
+          benchmark::RegisterBenchmark((name + " first call").c_str(), FirstCall, kind, shot, present, size)
+              ->Unit(benchmark::kMicrosecond)
+              ->Iterations(5);
+        }
+      }
+    }
+  }
+  benchmark::RegisterBenchmark("ZT flat UI 800x600 background block 200x120 that fits nowhere", FlatTargetInFlatScene)
+      ->Unit(benchmark::kMicrosecond);
+  for (const SceneKind kind : kSceneKinds) {
+    benchmark::RegisterBenchmark((std::string("DecodePaletteImage ") + NameOf(kind) + " 800x600").c_str(),
+                                 DecodeCaptureToPalette, kind)
+        ->Unit(benchmark::kMicrosecond);
+  }
+}
 
 }  // namespace
 }  // namespace pixfarrow::bench
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  pixfarrow::bench::Register();
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

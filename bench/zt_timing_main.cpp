@@ -1,31 +1,38 @@
-// Timing of FindImageInImageBytes for the Windows build, run under Wine (Google Benchmark
-// is native only): the median of repeated calls on the 800 x 600 capture.
+// Timing of FindImageInImageBytes (the body of ZT) in this process for the Windows build,
+// run under Wine (Google Benchmark is native only): on every kind of scene, both shot
+// sizes, targets of 16 to 64 pixels, present and absent, the first call on a capture just
+// made and the median of 101 calls.
+#include <chrono>
 #include <cstdio>
 
+#include "bench/scenes.h"
 #include "library/core/image_search.h"
 #include "median_timer.h"
-#include "ui_scene.h"
-
-namespace {
-
-using namespace pixfarrow;
-
-double MedianMicroseconds(const ByteSet& big, const ByteSet& small, std::int32_t want, int calls) {
-  return bench::MedianMicroseconds(calls, want, [&] {
-    return FindImageInImageBytes(big.data(), static_cast<std::int32_t>(big.size()), small.data(),
-                                 static_cast<std::int32_t>(small.size()));
-  });
-}
-
-}  // namespace
 
 int main() {
-  const ByteSet scene = bench::SceneBmp();
-  const ByteSet absent = bench::Bmp24(40, 40, [](int x, int y) {
-    return 0x3050A0u + static_cast<std::uint32_t>(x * 0x020100 + y * 0x000201);
-  });
-  const ByteSet present = bench::Bmp24(20, 20, [](int x, int y) { return bench::SceneColour(92 + x, 4 * 64 + 12 + y); });
-  std::printf("ZT, 800 x 600 x 24, absent 40 x 40: %.0f us (median of 300)\n", MedianMicroseconds(scene, absent, 0, 300));
-  std::printf("ZT, 800 x 600 x 24, present 20 x 20: %.0f us (median of 300)\n", MedianMicroseconds(scene, present, 1, 300));
+  using namespace pixfarrow;
+  using namespace pixfarrow::bench;
+  std::printf("| case | first call (us) | steady (us) |\n|---|---:|---:|\n");
+  for (const SceneKind kind : kSceneKinds) {
+    for (const Shot& shot : kShots) {
+      for (const bool present : {false, true}) {
+        for (const int size : kTargetSizes) {
+          const Scene scene = MakeScene(kind, shot.width, shot.height, 3);
+          const ByteSet target = present ? PresentTarget(scene, size) : AbsentTarget(scene, size);
+          const ByteSet capture = scene.file;  // written just before the call, as a capture would be
+          auto zt = [&] {
+            return FindImageInImageBytes(capture.data(), static_cast<std::int32_t>(capture.size()), target.data(),
+                                         static_cast<std::int32_t>(target.size()));
+          };
+          const auto start = std::chrono::steady_clock::now();
+          const std::int32_t first = zt();
+          const double firstUs = std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count();
+          const double steady = MedianMicroseconds(101, present ? 1 : 0, zt);
+          std::printf("| %s | %.0f%s | %.0f |\n", CaseName(kind, shot, present, size).c_str(), firstUs,
+                      first == (present ? 1 : 0) ? "" : " (wrong)", steady);
+        }
+      }
+    }
+  }
   return 0;
 }

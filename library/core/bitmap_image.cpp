@@ -18,10 +18,20 @@ class EncodingSink final : public BmpRowSink {
   EncodingSink(BitmapImage& image, int depth) : image_(image), depth_(depth) {}
   void Begin(std::int32_t width, std::int32_t height) override {
     built_ = image_.BuildPackedDib(width, height, depth_) == 1;
+    if (!built_) return;
+    // Taken once: an image may have millions of rows.
+    width_ = width;
+    rows_ = image_.PixelBitsAddress();
+    rowBytes_ = static_cast<std::size_t>(image_.DibRowBytes());
   }
   void Row(std::int32_t y, const std::uint32_t* pixels) override {
-    if (!built_) return;
-    EncodeRow(depth_, pixels, image_.DibWidth(), image_.PixelBitsAddress() + static_cast<std::size_t>(y) * image_.DibRowBytes());
+    if (built_) EncodeRow(depth_, pixels, width_, rows_ + static_cast<std::size_t>(y) * rowBytes_);
+  }
+  void Rows(std::int32_t y, std::int32_t count, const std::uint32_t* pixels) override {
+    if (!built_ || count < 1) return;
+    std::uint8_t* first = rows_ + static_cast<std::size_t>(y) * rowBytes_;
+    EncodeRow(depth_, pixels, width_, first);
+    for (std::int32_t i = 1; i < count; ++i) std::memcpy(first + static_cast<std::size_t>(i) * rowBytes_, first, rowBytes_);
   }
   bool Built() const { return built_; }
 
@@ -29,6 +39,9 @@ class EncodingSink final : public BmpRowSink {
   BitmapImage& image_;
   int depth_;
   bool built_ = false;
+  std::int32_t width_ = 0;
+  std::uint8_t* rows_ = nullptr;
+  std::size_t rowBytes_ = 0;
 };
 
 int ColorCountForDepth(int depth) { return depth <= 8 ? 1 << depth : 0; }

@@ -4,7 +4,7 @@
 #include <bit>
 
 #include "library/core/bmp_layout.h"
-#include "library/core/bmp_rle.h"
+#include "library/core/bmp_index_rows.h"
 #include "library/core/le_bytes.h"
 
 namespace pixfarrow {
@@ -32,6 +32,7 @@ class Channel {
   std::uint64_t max_;
 };
 
+// Rows of 16, 24 and 32 bits.
 class RowReader {
  public:
   explicit RowReader(const BmpLayout& layout)
@@ -40,15 +41,6 @@ class RowReader {
   void Read(const std::uint8_t* row, std::uint32_t* out) const {
     const std::int32_t w = layout_.width;
     switch (layout_.bitCount) {
-      case 1:
-        for (std::int32_t x = 0; x < w; ++x) out[x] = layout_.palette[(row[x >> 3] >> (7 - (x & 7))) & 1];
-        break;
-      case 4:
-        for (std::int32_t x = 0; x < w; ++x) out[x] = layout_.palette[(row[x >> 1] >> ((x & 1) ? 0 : 4)) & 0x0F];
-        break;
-      case 8:
-        for (std::int32_t x = 0; x < w; ++x) out[x] = layout_.palette[row[x]];
-        break;
       case 16:
         for (std::int32_t x = 0; x < w; ++x) out[x] = FromFields(ReadU16(row + 2 * x));
         break;
@@ -96,15 +88,16 @@ bool DecodeBmp(std::span<const std::uint8_t> file, BmpRowSink& sink) {
   const auto layout = ParseBmpLayout(file);
   if (!layout) return false;
   const std::int32_t w = layout->width, h = layout->height;
-  if (layout->compression == BmpCompression::kRle8 || layout->compression == BmpCompression::kRle4) {
-    const std::vector<std::uint32_t> canvas = DecodeRle(*layout, file);
-    sink.Begin(w, h);
-    for (std::int32_t y = 0; y < h; ++y) sink.Row(y, canvas.data() + static_cast<std::size_t>(y) * w);
+  std::vector<std::uint32_t> row(static_cast<std::size_t>(w));
+  sink.Begin(w, h);
+  if (layout->bitCount <= 8) {
+    ReadIndexRows(*layout, file, [&](std::int32_t y, std::int32_t count, const std::uint8_t* indexes) {
+      for (std::int32_t x = 0; x < w; ++x) row[x] = layout->palette[indexes[x]];
+      sink.Rows(y, count, row.data());
+    });
     return true;
   }
   const RowReader reader(*layout);
-  std::vector<std::uint32_t> row(static_cast<std::size_t>(w));
-  sink.Begin(w, h);
   for (std::int32_t i = 0; i < h; ++i) {
     reader.Read(file.data() + layout->pixelOffset + static_cast<std::size_t>(i) * layout->rowBytes, row.data());
     sink.Row(layout->topDown ? h - 1 - i : i, row.data());

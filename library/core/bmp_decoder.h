@@ -17,6 +17,10 @@ class BmpRowSink {
   virtual void Begin(std::int32_t width, std::int32_t height) = 0;
   // Row y counted from the bottom (0 = bottom row), width pixels; every row comes once.
   virtual void Row(std::int32_t y, const std::uint32_t* pixels) = 0;
+  // Rows y to y + count - 1, all alike; by default row by row.
+  virtual void Rows(std::int32_t y, std::int32_t count, const std::uint32_t* pixels) {
+    for (std::int32_t i = 0; i < count; ++i) Row(y + i, pixels);
+  }
 };
 
 // false (and no call of the sink) when the file is refused.

@@ -101,9 +101,8 @@ std::optional<BmpLayout> ParseBmpLayout(std::span<const std::uint8_t> file) {
   const std::uint64_t pixels = static_cast<std::uint64_t>(layout.width) * layout.height;
   if (pixels > kMaxBmpPixels) return std::nullopt;
 
-  if (layout.compression == BmpCompression::kRle8 || layout.compression == BmpCompression::kRle4) {
-    if (pixels > available * kMaxRlePixelsPerByte) return std::nullopt;
-  } else {
+  // Run-length data may end at once: the image is then all index 0.
+  if (layout.compression != BmpCompression::kRle8 && layout.compression != BmpCompression::kRle4) {
     const std::uint64_t rowBytes = ((static_cast<std::uint64_t>(layout.width) * layout.bitCount + 31) / 32) * 4;
     if (rowBytes * layout.height > available) return std::nullopt;
     layout.rowBytes = static_cast<std::size_t>(rowBytes);

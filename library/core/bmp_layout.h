@@ -16,10 +16,6 @@ enum class BmpCompression { kRgb, kBitfields, kRle8, kRle4 };
 // 32-bit process could not hold two copies of more.
 inline constexpr std::uint64_t kMaxBmpPixels = std::uint64_t{1} << 26;
 
-// An RLE file may describe at most this many pixels per byte of its data (an encoded run
-// gives up to 255 pixels for 2 bytes); larger claims are refused before any allocation.
-inline constexpr std::uint64_t kMaxRlePixelsPerByte = 256;
-
 struct BmpLayout {
   std::int32_t width = 0;
   std::int32_t height = 0;  // always positive

@@ -1,5 +1,6 @@
 #include "library/core/byte_scan.h"
 
+#include <bit>
 #include <cstring>
 
 #include "library/core/byte_words.h"
@@ -27,6 +28,18 @@ std::size_t FindByte(const std::uint8_t* data, std::size_t size, std::size_t fro
     if (data[i] == value) return i;
   }
   return kNoMatch;
+}
+
+std::size_t LastDifferentByte(const std::uint8_t* a, const std::uint8_t* b, std::size_t n) {
+  std::size_t i = n;
+  for (; i >= sizeof(Word); i -= sizeof(Word)) {
+    const Word x = Load(a + i - sizeof(Word)) ^ Load(b + i - sizeof(Word));
+    if (x != 0) return i - 1 - static_cast<std::size_t>(std::countl_zero(x)) / 8;
+  }
+  while (i-- > 0) {
+    if (a[i] != b[i]) return i;
+  }
+  return n;
 }
 
 std::array<std::uint32_t, 256> SampleByteCounts(const std::uint8_t* data, std::size_t size) {

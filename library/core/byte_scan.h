@@ -12,6 +12,9 @@ inline constexpr std::size_t kNoMatch = static_cast<std::size_t>(-1);
 // Index of the first byte equal to value in data[from, size), or kNoMatch.
 std::size_t FindByte(const std::uint8_t* data, std::size_t size, std::size_t from, std::uint8_t value);
 
+// Index of the last byte where a and b differ among their first n, or n when none does.
+std::size_t LastDifferentByte(const std::uint8_t* a, const std::uint8_t* b, std::size_t n);
+
 // Rough counts of each byte value in data, from a sparse sample (cheap, for choosing
 // which byte of a pattern to scan for).
 std::array<std::uint32_t, 256> SampleByteCounts(const std::uint8_t* data, std::size_t size);

@@ -1,6 +1,9 @@
 #include "library/core/image_finder.h"
 
 #include "library/core/alt_search_cache.h"
+#include "library/core/bmp_layout.h"
+#include "library/core/capture_palette_bytes.h"
+#include "library/core/palette_bytes_view.h"
 #include "library/core/palette_image.h"
 
 namespace pixfarrow {
@@ -20,15 +23,33 @@ Rect ImageFinder::MakeRect(std::int32_t left, std::int32_t top, std::int32_t wid
   return {left, top, static_cast<std::int32_t>(right), static_cast<std::int32_t>(bottom)};
 }
 
-Point FindImageInBytes(std::span<const std::uint8_t> big, std::span<const std::uint8_t> small) {
-  const auto bigImage = DecodePaletteImage(big);
-  if (!bigImage) return kNotFound;  // the small image is not read
-  const auto smallImage = DecodePaletteImage(small);
-  if (!smallImage) return kNotFound;
-  const RowChainSearch search(bigImage->pixels, bigImage->stride, bigImage->height, SplitRows(*smallImage),
-                              smallImage->width);
+namespace {
+
+template <class Haystack>
+Point FirstMatch(Haystack& big, std::int32_t stride, std::int32_t height, const TargetRows& target) {
+  RowChainSearch<Haystack> search(big, stride, height, target);
   const std::int64_t pos = search.Next(1);
   return pos == -1 ? kNotFound : search.CentreOf(pos);
+}
+
+}  // namespace
+
+Point FindImageInBytes(std::span<const std::uint8_t> big, std::span<const std::uint8_t> small) {
+  const auto bigLayout = ParseBmpLayout(big);
+  if (!bigLayout) return kNotFound;  // the small image is not read
+  const auto smallLayout = ParseBmpLayout(small);
+  if (!smallLayout) return kNotFound;
+  const std::int32_t stride = PaletteStride(bigLayout->width), height = bigLayout->height;
+  // A target whose match cannot fit is never decoded, whatever size its header claims.
+  if (!MatchCanFit(stride, height, smallLayout->width, smallLayout->height)) return kNotFound;
+  const PaletteImage target = DecodePaletteImage(*smallLayout, small);
+  if (bigLayout->compression == BmpCompression::kRgb && bigLayout->bitCount >= 24) {
+    CapturePaletteBytes bytes(*bigLayout, big);
+    return FirstMatch(bytes, stride, height, RowsOf(target));
+  }
+  const PaletteImage image = DecodePaletteImage(*bigLayout, big);
+  PaletteBytesView bytes(image.pixels);
+  return FirstMatch(bytes, stride, height, RowsOf(target));
 }
 
 Point ImageFinder::FindImage(const ByteSet& big, const ByteSet& small) const { return FindImageInBytes(big, small); }
@@ -59,7 +80,10 @@ std::int32_t ImageFinder::FindImageAlt(std::vector<Point>& points, const ByteSet
   } else if (cache.smallPixels.empty()) {
     return 0;
   }
-  const RowChainSearch search(cache.bigPixels, cache.bigStride, cache.bigHeight, cache.smallRows, cache.smallWidth);
+  PaletteBytesView bytes(cache.bigPixels);
+  const TargetRows target{cache.smallPixels.data(), static_cast<std::size_t>(cache.smallWidth + cache.smallPad),
+                          cache.smallWidth, cache.smallHeight};
+  RowChainSearch<PaletteBytesView> search(bytes, cache.bigStride, cache.bigHeight, target);
   for (std::int64_t pos = search.Next(1); pos != -1; pos = search.Next(pos + 1)) {
     points.push_back(search.CentreOf(pos));
   }

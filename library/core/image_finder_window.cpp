@@ -1,6 +1,7 @@
 // The image finder's searches in a fresh capture of a window or of the screen.
 #include "library/core/color_search.h"
 #include "library/core/image_finder.h"
+#include "library/core/palette_bytes_view.h"
 
 namespace pixfarrow {
 
@@ -11,7 +12,8 @@ Point ImageFinder::FindImageInWindow(WindowCaptures& captures, WindowId window, 
   const auto smallImage = DecodePaletteImage(small);
   if (!capture.image || !smallImage) return kNotFound;
   const PaletteImage& big = *capture.image;
-  const RowChainSearch search(big.pixels, big.stride, big.height, SplitRows(*smallImage), smallImage->width);
+  PaletteBytesView bytes(big.pixels);
+  RowChainSearch<PaletteBytesView> search(bytes, big.stride, big.height, RowsOf(*smallImage));
   const std::int64_t pos = search.Next(1);
   if (pos == -1) return kNotFound;
   const Point centre = search.CentreOf(pos);

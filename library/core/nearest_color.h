@@ -12,8 +12,7 @@ namespace pixfarrow {
 // Straightforward form of the rule; fine for small tables and as the reference.
 std::uint8_t NearestIndex(std::span<const Rgb> table, Rgb color);
 
-// The rule for kFixedColors, through a 16 MiB table built once per process (lazily, one
-// 8 x 8 x 8 block of colours at a time), so a pixel costs one lookup. Thread-safe.
+// The rule for kFixedColors (fixed_palette_map.h). Thread-safe.
 std::uint8_t FixedPaletteIndex(Rgb color);
 
 // FixedPaletteIndex of each 32-bit BGRx pixel (the top byte is ignored).

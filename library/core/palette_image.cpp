@@ -1,54 +1,79 @@
 #include "library/core/palette_image.h"
 
+#include <array>
+#include <cstring>
+
 #include "library/core/bmp_decoder.h"
-#include "library/core/bmp_layout.h"
+#include "library/core/bmp_index_rows.h"
 #include "library/core/dib_layout.h"
 #include "library/core/nearest_color.h"
 
 namespace pixfarrow {
 namespace {
 
+PaletteImage Blank(std::int32_t width, std::int32_t height) {
+  PaletteImage image;
+  image.width = width;
+  image.height = height;
+  image.stride = PaletteStride(width);
+  image.pixels.assign(static_cast<std::size_t>(image.stride) * height, 0);
+  return image;
+}
+
+std::uint8_t* RowOf(PaletteImage& image, std::int32_t y) {
+  return image.pixels.data() + static_cast<std::size_t>(y) * image.stride;
+}
+
 class PaletteSink final : public BmpRowSink {
  public:
-  void Begin(std::int32_t width, std::int32_t height) override {
-    image.width = width;
-    image.height = height;
-    image.stride = RowBytes(width * 8);
-    image.pixels.assign(static_cast<std::size_t>(image.stride) * height, 0);
-  }
+  void Begin(std::int32_t width, std::int32_t height) override { image = Blank(width, height); }
   void Row(std::int32_t y, const std::uint32_t* pixels) override {
-    MapToFixedPalette(pixels, static_cast<std::size_t>(image.width),
-                      image.pixels.data() + static_cast<std::size_t>(y) * image.stride);
+    MapToFixedPalette(pixels, static_cast<std::size_t>(image.width), RowOf(image, y));
   }
   PaletteImage image;
 };
 
 // Uncompressed 24- and 32-bit files (every capture) go from file bytes to indexes in one pass.
-std::optional<PaletteImage> DecodeDirect(const BmpLayout& layout, std::span<const std::uint8_t> file) {
-  PaletteSink sink;
-  sink.Begin(layout.width, layout.height);
-  PaletteImage& image = sink.image;
+PaletteImage DecodeDirect(const BmpLayout& layout, std::span<const std::uint8_t> file) {
+  PaletteImage image = Blank(layout.width, layout.height);
   const std::size_t bytesPerPixel = static_cast<std::size_t>(layout.bitCount / 8);
   for (std::int32_t i = 0; i < layout.height; ++i) {
     const std::int32_t y = layout.topDown ? layout.height - 1 - i : i;
     MapBgrToFixedPalette(file.data() + layout.pixelOffset + static_cast<std::size_t>(i) * layout.rowBytes,
-                         static_cast<std::size_t>(layout.width), bytesPerPixel,
-                         image.pixels.data() + static_cast<std::size_t>(y) * image.stride);
+                         static_cast<std::size_t>(layout.width), bytesPerPixel, RowOf(image, y));
   }
-  return std::move(image);
+  return image;
+}
+
+// Palette images through their colour table's indexes: one byte a pixel all the way.
+PaletteImage DecodeIndexed(const BmpLayout& layout, std::span<const std::uint8_t> file) {
+  std::array<std::uint8_t, 256> toFixed;
+  for (std::size_t i = 0; i < toFixed.size(); ++i) toFixed[i] = FixedPaletteIndex(layout.palette[i]);
+  PaletteImage image = Blank(layout.width, layout.height);
+  ReadIndexRows(layout, file, [&](std::int32_t y, std::int32_t count, const std::uint8_t* indexes) {
+    std::uint8_t* out = RowOf(image, y);
+    for (std::int32_t x = 0; x < image.width; ++x) out[x] = toFixed[indexes[x]];
+    for (std::int32_t i = 1; i < count; ++i) std::memcpy(RowOf(image, y + i), out, static_cast<std::size_t>(image.width));
+  });
+  return image;
 }
 
 }  // namespace
 
+std::int32_t PaletteStride(std::int32_t width) { return RowBytes(width * 8); }
+
+PaletteImage DecodePaletteImage(const BmpLayout& layout, std::span<const std::uint8_t> bmpFileBytes) {
+  if (layout.bitCount <= 8) return DecodeIndexed(layout, bmpFileBytes);
+  if (layout.compression == BmpCompression::kRgb && layout.bitCount >= 24) return DecodeDirect(layout, bmpFileBytes);
+  PaletteSink sink;
+  DecodeBmp(bmpFileBytes, sink);
+  return std::move(sink.image);
+}
+
 std::optional<PaletteImage> DecodePaletteImage(std::span<const std::uint8_t> bmpFileBytes) {
   const auto layout = ParseBmpLayout(bmpFileBytes);
   if (!layout) return std::nullopt;
-  if (layout->compression == BmpCompression::kRgb && (layout->bitCount == 24 || layout->bitCount == 32)) {
-    return DecodeDirect(*layout, bmpFileBytes);
-  }
-  PaletteSink sink;
-  if (!DecodeBmp(bmpFileBytes, sink)) return std::nullopt;
-  return std::move(sink.image);
+  return DecodePaletteImage(*layout, bmpFileBytes);
 }
 
 }  // namespace pixfarrow

@@ -5,6 +5,7 @@
 #include <optional>
 #include <span>
 
+#include "library/core/bmp_layout.h"
 #include "library/core/byte_set.h"
 
 namespace pixfarrow {
@@ -16,8 +17,15 @@ struct PaletteImage {
   std::int32_t stride = 0;  // width rounded up to a multiple of 4
 };
 
+// Row length of the PaletteBytes of an image width pixels wide.
+std::int32_t PaletteStride(std::int32_t width);
+
 // The same bytes as 载入位图, ConvertDepth(8) and PixelBytes of the bitmap class, decoded
-// straight to indexes; nothing when the bytes cannot be loaded.
+// straight to indexes; nothing when the bytes cannot be loaded. Needs the image's own
+// bytes and one row more.
 std::optional<PaletteImage> DecodePaletteImage(std::span<const std::uint8_t> bmpFileBytes);
+
+// The same for a file whose layout ParseBmpLayout gave.
+PaletteImage DecodePaletteImage(const BmpLayout& layout, std::span<const std::uint8_t> bmpFileBytes);
 
 }  // namespace pixfarrow

@@ -67,6 +67,24 @@ ByteSet Bmp24(std::int32_t width, std::int32_t height, const std::function<std::
   return b.Build();
 }
 
+ByteSet Capture(std::int32_t width, std::int32_t height, int bits, bool topDown,
+                const std::function<std::uint32_t(int, int)>& colour) {
+  BmpBuilder b;
+  b.width = width;
+  b.height = topDown ? -height : height;
+  b.bitCount = static_cast<std::uint16_t>(bits);
+  const std::size_t row = static_cast<std::size_t>(RowBytes(width * bits)), step = static_cast<std::size_t>(bits / 8);
+  b.pixelData.assign(row * static_cast<std::size_t>(height), 0x5A);
+  for (int y = 0; y < height; ++y) {
+    std::uint8_t* p = b.pixelData.data() + static_cast<std::size_t>(topDown ? y : height - 1 - y) * row;
+    for (int x = 0; x < width; ++x) {
+      const std::uint32_t c = colour(x, y);
+      for (std::size_t k = 0; k < step; ++k) p[step * static_cast<std::size_t>(x) + k] = static_cast<std::uint8_t>(c >> (8 * k));
+    }
+  }
+  return b.Build();
+}
+
 ByteSet Bmp8(std::int32_t width, std::int32_t height, const std::vector<std::uint32_t>& palette,
              const std::function<std::uint8_t(int, int)>& index) {
   BmpBuilder b;

@@ -27,6 +27,11 @@ struct BmpBuilder {
 // A bottom-up 24-bit file (pixel offset 54, no colour table), colour(x, y) with y from the top.
 ByteSet Bmp24(std::int32_t width, std::int32_t height, const std::function<std::uint32_t(int, int)>& colour);
 
+// An uncompressed 24- or 32-bit file in either row order, colour(x, y) with y from the
+// top; its row padding bytes are not 0.
+ByteSet Capture(std::int32_t width, std::int32_t height, int bits, bool topDown,
+                const std::function<std::uint32_t(int, int)>& colour);
+
 // The same at 8 bits with the given colour table, index(x, y) with y from the top.
 ByteSet Bmp8(std::int32_t width, std::int32_t height, const std::vector<std::uint32_t>& palette,
              const std::function<std::uint8_t(int, int)>& index);

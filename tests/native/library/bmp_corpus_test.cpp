@@ -47,29 +47,40 @@ const std::pair<const char*, const char*> kGood[] = {
 
 TEST(BmpCorpus, EveryGoodFileIsListed) { EXPECT_EQ(FilesIn("g").size(), std::size(kGood)); }
 
-TEST(BmpCorpus, GoodFilesDecodeToTheirReferencePictures) {
-  for (const auto& [bmp, png] : kGood) {
-    SCOPED_TRACE(bmp);
-    const auto image = DecodeBmp(ReadFile(kCorpus / "g" / bmp));
-    ASSERT_TRUE(image);
-    const auto reference = test::ReadPng((kCorpus / "html" / png).string());
-    ASSERT_TRUE(reference);
-    ASSERT_EQ(image->width, reference->width);
-    ASSERT_EQ(image->height, reference->height);
-    int wrong = 0;
-    std::string first;
-    for (int y = 0; y < image->height; ++y) {
-      for (int x = 0; x < image->width; ++x) {
-        const std::uint32_t got = image->pixels[static_cast<std::size_t>(image->height - 1 - y) * image->width + x];
-        const std::uint32_t want = reference->pixels[static_cast<std::size_t>(y) * reference->width + x];
-        if (got != want && wrong++ == 0) {
-          first = "first at (" + std::to_string(x) + ", " + std::to_string(y) + "): " + std::to_string(got) +
-                  " instead of " + std::to_string(want);
-        }
+void ExpectReferencePicture(const fs::path& bmp, const char* png) {
+  SCOPED_TRACE(bmp.filename().string());
+  const auto image = DecodeBmp(ReadFile(bmp));
+  ASSERT_TRUE(image);
+  const auto reference = test::ReadPng((kCorpus / "html" / png).string());
+  ASSERT_TRUE(reference);
+  ASSERT_EQ(image->width, reference->width);
+  ASSERT_EQ(image->height, reference->height);
+  int wrong = 0;
+  std::string first;
+  for (int y = 0; y < image->height; ++y) {
+    for (int x = 0; x < image->width; ++x) {
+      const std::uint32_t got = image->pixels[static_cast<std::size_t>(image->height - 1 - y) * image->width + x];
+      const std::uint32_t want = reference->pixels[static_cast<std::size_t>(y) * reference->width + x];
+      if (got != want && wrong++ == 0) {
+        first = "first at (" + std::to_string(x) + ", " + std::to_string(y) + "): " + std::to_string(got) +
+                " instead of " + std::to_string(want);
       }
     }
-    EXPECT_EQ(wrong, 0) << first;
   }
+  EXPECT_EQ(wrong, 0) << first;
+}
+
+TEST(BmpCorpus, GoodFilesDecodeToTheirReferencePictures) {
+  for (const auto& [bmp, png] : kGood) ExpectReferencePicture(kCorpus / "g" / bmp, png);
+}
+
+// Run-length files that skip pixels or end early: the pixels left unset are palette
+// entry 0 (the corpus's "-0" pictures; others show them black or transparent).
+TEST(BmpCorpus, PixelsThatRunLengthDataLeavesUnsetArePaletteEntryZero) {
+  const std::pair<const char*, const char*> files[] = {
+      {"pal4rletrns.bmp", "pal4rletrns-0.png"}, {"pal4rlecut.bmp", "pal4rlecut-0.png"},
+      {"pal8rletrns.bmp", "pal8rletrns-0.png"}, {"pal8rlecut.bmp", "pal8rlecut-0.png"}};
+  for (const auto& [bmp, png] : files) ExpectReferencePicture(kCorpus / "q" / bmp, png);
 }
 
 TEST(BmpCorpus, BadFilesAreRefusedOrDecodedInBounds) {

@@ -111,14 +111,14 @@ BmpBuilder Rle(int bits, int width, int height, ByteSet data) {
   b.height = height;
   b.bitCount = static_cast<std::uint16_t>(bits);
   b.compression = bits == 8 ? 1 : 2;
-  b.palette = {0x000000, 0x111111, 0x222222, 0x333333};
+  b.palette = {0x0A0B0C, 0x111111, 0x222222, 0x333333};  // entry 0 not black: pixels left unset show it
   b.palette.resize(bits == 8 ? 256 : 16, 0x999999);
   b.pixelData = std::move(data);
   return b;
 }
 
 TEST(BmpDecoder, DecodesRunLengthData) {
-  constexpr std::uint32_t k0 = 0, k1 = 0x111111, k2 = 0x222222, k3 = 0x333333, k9 = 0x999999;
+  constexpr std::uint32_t k0 = 0x0A0B0C, k1 = 0x111111, k2 = 0x222222, k3 = 0x333333, k9 = 0x999999;
   struct Case {
     const char* name;
     BmpBuilder b;
@@ -133,6 +133,11 @@ TEST(BmpDecoder, DecodesRunLengthData) {
       {"rle4 alternating run", Rle(4, 3, 1, {3, 0x12, 0, 1}), {k1, k2, k1}},
       {"rle4 absolute run", Rle(4, 3, 1, {0, 3, 0x31, 0x20, 0, 1}), {k3, k1, k2}},
       {"rle4 index past the table", Rle(4, 1, 1, {1, 0xF0, 0, 1}), {k9}},
+      {"rle8 delta past the top", Rle(8, 2, 2, {1, 3, 0, 2, 0, 5, 1, 1}), {k3, k0, k0, k0}},
+      // Far more pixels than the data could describe: all of them index 0.
+      {"rle8 only end of bitmap", Rle(8, 64, 64, {0, 1}), std::vector<std::uint32_t>(64 * 64, k0)},
+      {"rle4 only end of bitmap", Rle(4, 64, 64, {0, 1}), std::vector<std::uint32_t>(64 * 64, k0)},
+      {"rle8 without data", Rle(8, 3, 2, {}), std::vector<std::uint32_t>(6, k0)},
   };
   for (const auto& c : cases) EXPECT_EQ(Decode(c.b), c.want) << c.name;
 }
@@ -168,8 +173,8 @@ TEST(BmpDecoder, RefusesDamagedOrUnsupportedHeaders) {
       {"pixel offset inside the header", eight([](BmpBuilder& b) { b.offBits = 20; })},
       {"colour table past the end", eight([](BmpBuilder& b) { b.colorsUsed = 0, b.pixelData.clear(); })},
       {"24-bit bit fields", eight([](BmpBuilder& b) { b.bitCount = 24, b.compression = 3; })},
-      {"rle claims more pixels than its data can hold", eight([](BmpBuilder& b) {
-         b.compression = 1, b.width = 1 << 12, b.height = 1 << 12, b.pixelData = {0, 1};
+      {"rle larger than 8192 x 8192", eight([](BmpBuilder& b) {
+         b.compression = 1, b.width = 8192, b.height = 8193, b.pixelData = {0, 1};
        })},
   };
   for (const auto& c : cases) EXPECT_FALSE(DecodeBmp(c.b.Build())) << c.name;

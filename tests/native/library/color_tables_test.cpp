@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
+#include <algorithm>
 #include <set>
+#include <thread>
+#include <vector>
 
+#include "library/core/fixed_palette_map.h"
 #include "library/core/nearest_color.h"
 
 namespace pixfarrow {
@@ -47,17 +50,56 @@ TEST(NearestColor, ExactColoursMapToTheirOwnLowerIndex) {
   EXPECT_EQ(FixedPaletteIndex(0xFF402000), 10);  // the top byte is not part of the colour
 }
 
-// The table must give the plain nearest-entry rule everywhere, including the block edges.
-TEST(NearestColor, TableAgreesWithTheRuleOnSampledColours) {
-  std::mt19937 rng(3);
-  std::vector<Rgb> colours;
-  for (int i = 0; i < 20000; ++i) colours.push_back(rng() & 0xFFFFFF);
-  for (int r : {0, 31, 32, 127, 128, 223, 224, 255}) {
-    for (int g : {0, 31, 32, 160, 191, 255}) {
-      for (int b : {0, 31, 32, 63, 64, 255}) colours.push_back((r << 16) | (g << 8) | b);
+// Every colour gets the index of the plain rule; the colours are split among threads.
+TEST(NearestColor, EveryColourGetsTheIndexOfThePlainRule) {
+  const FixedPaletteMap& map = FixedPaletteMap::Get();
+  const unsigned parts = std::max(1u, std::min(16u, std::thread::hardware_concurrency()));
+  std::vector<std::uint32_t> wrong(parts, 0), firstWrong(parts, 0);
+  std::vector<std::thread> threads;
+  for (unsigned t = 0; t < parts; ++t) {
+    threads.emplace_back([&, t] {
+      const Rgb begin = (Rgb{1} << 24) / parts * t, end = t + 1 == parts ? Rgb{1} << 24 : (Rgb{1} << 24) / parts * (t + 1);
+      for (Rgb c = begin; c < end; ++c) {
+        const std::uint8_t want = NearestIndex(kFixedColors, c);
+        if (map.Index(c) != want || !map.BoundsOf(want).Holds(c & 0xFF, (c >> 8) & 0xFF, c >> 16)) {
+          if (wrong[t]++ == 0) firstWrong[t] = c;
+        }
+      }
+    });
+  }
+  for (std::thread& t : threads) t.join();
+  for (unsigned t = 0; t < parts; ++t) EXPECT_EQ(wrong[t], 0u) << "first at " << std::hex << firstWrong[t];
+}
+
+TEST(NearestColor, UpperEntriesOfDoubledColoursHaveEmptyBounds) {
+  for (const int i : {32, 36, 128, 132, 160, 248}) {
+    const ColourBox& box = FixedPaletteMap::Get().BoundsOf(static_cast<std::uint8_t>(i));
+    EXPECT_GT(box.low[0], box.high[0]) << i;
+  }
+  const ColourBox& red = FixedPaletteMap::Get().BoundsOf(249);
+  EXPECT_TRUE(red.Holds(0, 0, 255));
+  EXPECT_FALSE(red.Holds(0, 0, 100));
+}
+
+TEST(NearestColor, BgrRowsConvertAtThreeAndFourBytesAPixel) {
+  // Runs, a colour after a run, colours in cells with several candidates, and a row whose
+  // first bytes are all 0xFF and then 0 (white, blue, black: no group of one colour).
+  const std::vector<Rgb> rows[] = {
+      {0xF0F0F0, 0xF0F0F0, 0xFF0000, 0x101010, 0x101010, 0xC0DCC0, 0xA6CAF0, 0x808080, 0x7F7F7F},
+      {0xFFFFFF, 0x0000FF, 0x000000, 0x000000, 0x000000, 0x000000, 0x000000, 0x000000, 0x123456},
+  };
+  for (const std::vector<Rgb>& colours : rows) {
+    for (const std::size_t bytes : {3u, 4u}) {
+      std::vector<std::uint8_t> bgr;
+      for (const Rgb c : colours) {
+        bgr.insert(bgr.end(), {static_cast<std::uint8_t>(c), static_cast<std::uint8_t>(c >> 8), static_cast<std::uint8_t>(c >> 16)});
+        if (bytes == 4) bgr.push_back(0xAB);
+      }
+      std::vector<std::uint8_t> out(colours.size());
+      MapBgrToFixedPalette(bgr.data(), out.size(), bytes, out.data());
+      for (std::size_t i = 0; i < out.size(); ++i) EXPECT_EQ(out[i], NearestIndex(kFixedColors, colours[i])) << i;
     }
   }
-  for (const Rgb c : colours) ASSERT_EQ(FixedPaletteIndex(c), NearestIndex(kFixedColors, c)) << std::hex << c;
 }
 
 TEST(NearestColor, MapToFixedPaletteConvertsEachPixel) {

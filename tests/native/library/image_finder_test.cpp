@@ -7,6 +7,7 @@
 #include "bmp_builder.h"
 #include "library/core/bitmap_image.h"
 #include "library/core/color_tables.h"
+#include "library/core/fixed_palette_map.h"
 #include "library/core/nearest_color.h"
 
 namespace pixfarrow {
@@ -153,6 +154,48 @@ TEST(ImageFinder, FindImageAgreesWithThePlainSearch) {
   }
 }
 
+// A capture (24 or 32 bits, either row order) is searched without being converted as a
+// whole: against the plain description, with colours of which several share an index,
+// some lying in the colour bounds of another index, and black, which the row padding holds.
+TEST(ImageFinder, FindImageInACaptureAgreesWithThePlainSearch) {
+  std::mt19937 rng(23);
+  const FixedPaletteMap& map = FixedPaletteMap::Get();
+  std::vector<std::uint32_t> pool = {0x000000, 0x010101, 0xFF0000, 0xFE0101, 0xF0F0F0};
+  while (pool.size() < 9) {
+    const std::uint32_t d = rng() & 0xFFFFFF, c = (d + (rng() & 0x0F0F0F)) & 0xFFFFFF;
+    if (map.Index(c) != map.Index(d) && map.BoundsOf(map.Index(d)).Holds(c & 0xFF, (c >> 8) & 0xFF, c >> 16)) {
+      pool.push_back(c);
+      pool.push_back(d);
+    }
+  }
+  using Colours = std::vector<std::vector<std::uint32_t>>;
+  for (int round = 0; round < 600; ++round) {
+    const int w = 1 + rng() % 41, h = 1 + rng() % 10, w2 = 1 + rng() % 6, h2 = 1 + rng() % 4;
+    const int bits = rng() % 2 ? 24 : 32;
+    const bool topDown = rng() % 2;
+    // Mostly one colour in some rounds, so that candidates are many and long to verify.
+    const std::size_t used = 1 + rng() % pool.size(), background = rng() % 3 == 0 ? rng() % used : used;
+    auto pick = [&] { return pool[background < used && rng() % 8 ? background : rng() % used]; };
+    Colours big(h, std::vector<std::uint32_t>(w)), small(h2, std::vector<std::uint32_t>(w2));
+    for (auto& r : big) for (auto& c : r) c = pick();
+    for (auto& r : small) for (auto& c : r) c = pick();
+    if (w2 <= w && h2 <= h && rng() % 2) {
+      const int left = rng() % (w - w2 + 1), top = rng() % (h - h2 + 1);
+      for (int y = 0; y < h2; ++y) {
+        for (int x = 0; x < w2; ++x) {
+          std::uint32_t c = small[y][x];
+          if (c == 0xFF0000 && rng() % 2) c = 0xFE0101;  // another colour of the same index
+          big[top + y][left + x] = c;
+        }
+      }
+    }
+    const ByteSet bf = test::Capture(w, h, bits, topDown, [&](int x, int y) { return big[y][x]; });
+    const ByteSet sf = test::Bmp24(w2, h2, [&](int x, int y) { return small[y][x]; });
+    ASSERT_EQ(ImageFinder().FindImage(bf, sf), ReferenceFind(bf, sf))
+        << "round " << round << ": " << w << " x " << h << " at " << bits << (topDown ? " top-down" : "");
+  }
+}
+
 TEST(ImageFinder, FindImageAltReportsEveryOccurrenceAndCounts) {
   ImageFinder finder;
   Grid big = Filled(7, 4, 255);
@@ -176,6 +219,21 @@ TEST(ImageFinder, FindImageAltReportsEveryOccurrenceAndCounts) {
   EXPECT_EQ(finder.FindImageAlt(points, {}, square), static_cast<int>(squares.size()));
   EXPECT_EQ(points, squares);
   EXPECT_EQ(finder.FindImageAlt(points), 2 * static_cast<int>(squares.size()));
+}
+
+// Every occurrence, overlapping ones included: no candidate that a failed one skips can match.
+TEST(ImageFinder, FindImageAltAgreesWithThePlainSearch) {
+  std::mt19937 rng(29);
+  for (int round = 0; round < 300; ++round) {
+    const int w = 1 + rng() % 17, h = 1 + rng() % 9, w2 = 1 + rng() % 6, h2 = 1 + rng() % 3;
+    Grid big = Filled(w, h, 0), small = Filled(w2, h2, 0);
+    for (auto& r : big) for (auto& v : r) v = static_cast<std::uint8_t>(rng() % 4 == 0 ? 0 : 249);
+    for (auto& r : small) for (auto& v : r) v = static_cast<std::uint8_t>(rng() % 4 == 0 ? 0 : 249);
+    const ByteSet bf = File(big), sf = File(small);
+    std::vector<Point> points;
+    ImageFinder().FindImageAlt(points, bf, sf);
+    ASSERT_EQ(points, ReferenceFindAll(bf, sf)) << "round " << round;
+  }
 }
 
 TEST(ImageFinder, FindImageAltFailedLoadEmptiesItsHalf) {

@@ -34,5 +34,26 @@ TEST(FindImageInImageBytes, EmptyOrNonBmpInputsGiveZero) {
             0);
 }
 
+// Run-length data that ends at once is a whole image of palette entry 0, which is found in
+// itself and where its colour stands in another image.
+TEST(FindImageInImageBytes, RunLengthImageOfOnlyTheEndCodeIsAnImageOfEntryZero) {
+  for (const std::uint16_t bits : {4, 8}) {
+    test::BmpBuilder b;
+    b.width = 32;
+    b.height = 32;
+    b.bitCount = bits;
+    b.compression = bits == 8 ? 1 : 2;
+    b.palette = {0x3050A0, 0xFFFFFF};
+    b.colorsUsed = 2;
+    b.pixelData = {0, 1};
+    const ByteSet rle = b.Build();
+    EXPECT_EQ(Zt(rle, rle), 1) << bits;
+    const ByteSet big = test::Bmp24(60, 50, [](int x, int y) { return x >= 20 && y >= 10 && y < 45 ? 0x3050A0u : 0xFFFFFFu; });
+    EXPECT_EQ(Zt(big, rle), 1) << bits;
+    const ByteSet small = test::Bmp24(60, 20, [](int, int) { return 0x3050A0u; });
+    EXPECT_EQ(Zt(small, rle), 0) << bits;
+  }
+}
+
 }  // namespace
 }  // namespace pixfarrow

@@ -1,0 +1,80 @@
+#include "library/core/capture_palette_bytes.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "bmp_builder.h"
+#include "library/core/byte_scan.h"
+#include "library/core/fixed_palette_map.h"
+#include "library/core/palette_image.h"
+
+namespace pixfarrow {
+namespace {
+
+// Colours that map to few indexes, several to each, with some inside another index's
+// bounds, and black (index 0, which the row padding also holds).
+std::vector<std::uint32_t> TrickyColours(std::mt19937& rng) {
+  const FixedPaletteMap& map = FixedPaletteMap::Get();
+  std::vector<std::uint32_t> colours = {0x000000, 0x010203, 0xFF0000, 0xFE0101};
+  while (colours.size() < 8) {
+    const std::uint32_t d = rng() & 0xFFFFFF, c = (d + (rng() & 0x0F0F0F)) & 0xFFFFFF;
+    if (map.Index(c) != map.Index(d) && map.BoundsOf(map.Index(d)).Holds(c & 0xFF, (c >> 8) & 0xFF, c >> 16)) {
+      colours.push_back(c);
+      colours.push_back(d);
+    }
+  }
+  return colours;
+}
+
+// Every byte and every scan for a value reads as in the decoded image, lazily or not.
+TEST(CapturePaletteBytes, ReadsAsTheDecodedImage) {
+  std::mt19937 rng(17);
+  const std::vector<std::uint32_t> colours = TrickyColours(rng);
+  for (int round = 0; round < 120; ++round) {
+    const int width = 1 + static_cast<int>(rng() % 23), height = 1 + static_cast<int>(rng() % 7);
+    const int bits = rng() % 2 ? 24 : 32;
+    const bool topDown = rng() % 2;
+    const ByteSet file = test::Capture(width, height, bits, topDown, [&](int, int) { return colours[rng() % colours.size()]; });
+    const auto layout = ParseBmpLayout(file);
+    ASSERT_TRUE(layout);
+    const ByteSet want = DecodePaletteImage(*layout, file).pixels;
+    CapturePaletteBytes bytes(*layout, file);
+    ASSERT_EQ(bytes.size(), want.size());
+    for (int scan = 0; scan < 12; ++scan) {
+      const std::uint8_t value = scan < 2 ? 0 : FixedPaletteMap::Get().Index(colours[rng() % colours.size()]);
+      const std::size_t from = rng() % (want.size() + 1), end = from + rng() % (want.size() + 1 - from);
+      ASSERT_EQ(bytes.FindByte(end, from, value), FindByte(want.data(), end, from, value))
+          << "round " << round << " value " << int{value} << " [" << from << ", " << end << ")";
+    }
+    for (std::size_t at = 0; at < want.size(); ++at) {
+      const std::size_t n = std::min<std::size_t>(1 + rng() % 6, want.size() - at);
+      ASSERT_EQ(bytes.LastDifference(at, want.data() + at, n).offset, n) << "round " << round << " at " << at;
+      ByteSet other(want.begin() + static_cast<std::ptrdiff_t>(at), want.begin() + static_cast<std::ptrdiff_t>(at + n));
+      const std::size_t changed = rng() % n;
+      for (std::size_t k = 0; k <= changed; ++k) other[k] ^= 1;  // the last of them is the one to find
+      const Difference d = bytes.LastDifference(at, other.data(), n);
+      ASSERT_EQ(d.offset, changed) << "round " << round << " at " << at;
+      ASSERT_EQ(d.value, want[at + changed]) << "round " << round << " at " << at;
+    }
+  }
+}
+
+// Lazy reads that have cost a sixteenth of the image's pixels convert the rest at once; the
+// bytes read the same afterwards.
+TEST(CapturePaletteBytes, ConvertsEverythingOnceLazyReadsCostTooMuch) {
+  const ByteSet file = test::Capture(40, 10, 24, false, [](int x, int y) { return (x * 7 + y) % 5 == 0 ? 0xFF0000u : 0xFFFFFFu; });
+  const auto layout = ParseBmpLayout(file);
+  ASSERT_TRUE(layout);
+  const ByteSet want = DecodePaletteImage(*layout, file).pixels;
+  CapturePaletteBytes bytes(*layout, file);
+  std::size_t at = 0;
+  for (; at < want.size() && !bytes.Converted(); ++at) ASSERT_EQ(bytes.LastDifference(at, want.data() + at, 1).offset, 1u);
+  EXPECT_TRUE(bytes.Converted());
+  EXPECT_NEAR(static_cast<double>(at), 40 * 10 / 16, 2);
+  for (std::size_t p = 0; p < want.size(); ++p) ASSERT_EQ(bytes.LastDifference(p, want.data() + p, 1).offset, 1u) << p;
+  EXPECT_EQ(bytes.FindByte(want.size(), 0, 249), FindByte(want.data(), want.size(), 0, 249));
+}
+
+}  // namespace
+}  // namespace pixfarrow
