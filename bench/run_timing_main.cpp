@@ -25,7 +25,7 @@
 #include "app/win/run/window_capture.h"
 #include "bench/capture_steps.h"
 #include "bench/gdi_literal_design.h"
-#include "bench/scene_kinds.h"
+#include "bench/scenes.h"
 #include "bench/step_samples.h"
 #include "bench/ui_scene.h"
 #include "library/core/palette_image.h"
@@ -52,7 +52,7 @@ std::wstring WriteScene(SceneKind kind) {
   wchar_t folder[MAX_PATH];
   GetTempPathW(MAX_PATH, folder);
   const std::wstring path = std::wstring(folder) + L"qv_run_timing_scene.bmp";
-  const ByteBuffer scene = pixfarrow::bench::Bmp24(kWidth, kHeight, pixfarrow::bench::SceneKindPainter(kind));
+  const ByteBuffer scene = pixfarrow::bench::MakeScene(kind, kWidth, kHeight).file;
   HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
   DWORD written = 0;
   WriteFile(file, scene.data(), static_cast<DWORD>(scene.size()), &written, nullptr);
@@ -100,7 +100,7 @@ double WorkerRoundsPerSecond(quorvela::win::RunRoad& road, double seconds) {
 }
 
 struct SceneFigures {
-  SceneKind kind = SceneKind::FlatUi;
+  SceneKind kind = SceneKind::kFlatUi;
   bool measured = false;
   StepSamples steps;  // the capture, step by step, each step derived anew
   std::vector<double> capture, conversion, zt;
@@ -174,7 +174,7 @@ SceneFigures MeasureScene(SceneKind kind, double seconds) {
 void PrintSteps(const std::vector<SceneFigures>& scenes) {
   std::puts("\nThe capture step by step, each step derived anew (mean us per round, median in brackets):\n");
   std::printf("| step |");
-  for (const auto& s : scenes) std::printf(" %s |", pixfarrow::bench::SceneKindName(s.kind));
+  for (const auto& s : scenes) std::printf(" %s |", pixfarrow::bench::NameOf(s.kind));
   std::printf("\n|---|");
   for (std::size_t i = 0; i < scenes.size(); ++i) std::printf("---|");
   std::puts("");
@@ -195,7 +195,7 @@ void PrintRounds(const std::vector<SceneFigures>& scenes) {
     const double conversion = Mean(s.conversion);
     const double zt = Mean(s.zt);
     std::printf("| %s | %.0f | %.0f vs %.0f | %.0f | %.0f | %.1f | %.1f | %.2f | %.0f + %.0f | %.1f | %.1f |\n",
-                pixfarrow::bench::SceneKindName(s.kind), Mean(s.capture), Mean(s.freshCapture),
+                pixfarrow::bench::NameOf(s.kind), Mean(s.capture), Mean(s.freshCapture),
                 Mean(s.reusedCapture), conversion, zt, s.limit(),
                 s.workerRounds, s.workerRounds / s.limit(), Mean(s.roundCapture), Mean(s.roundZt), s.firstDesignRounds,
                 s.workerRounds / s.firstDesignRounds);
@@ -206,7 +206,8 @@ void PrintRounds(const std::vector<SceneFigures>& scenes) {
 // stand-in's own clock for the paint and for the first Enter key-down.
 bool MeasureReaction(int runs) {
   qv::test::StandInOptions options;
-  options.scene = WriteScene(SceneKind::Noise);
+  options.scene = WriteScene(SceneKind::kNoise);
+  const pixfarrow::bench::Scene noise = pixfarrow::bench::MakeScene(SceneKind::kNoise, kWidth, kHeight);
   qv::test::StandIn standin(options);
   if (!standin.window()) return false;
   const std::uint32_t window = WindowWord(standin.window());
@@ -226,14 +227,13 @@ bool MeasureReaction(int runs) {
               Percentile(press, 0.5), press.size(), burstMs);
 
   const ByteBuffer target =
-      pixfarrow::bench::Bmp24(20, 20, [](int x, int y) { return pixfarrow::bench::NoiseColour(0xBEEF, x, y); });
+      pixfarrow::bench::MakeScene(SceneKind::kNoise, 20, 20, 0xBEEF).file;
   state.targetImage.replace(target);
   std::vector<double> reactionMs;
   for (int run = 0; run < runs; ++run) {
     const int x = 120 + (run * 97) % 600;
     const int y = 40 + (run * 53) % 500;
-    const ByteBuffer cover = pixfarrow::bench::Bmp24(
-        20, 20, [&](int i, int j) { return pixfarrow::bench::SceneKindColour(SceneKind::Noise, x + i, y + j); });
+    const ByteBuffer cover = pixfarrow::bench::Bmp24(20, 20, [&](int i, int j) { return noise.At(x + i, y + j); });
     if (road.CheckReady() != 1 || road.ToggleRunNow() != 2) break;
     Sleep(30 + (run * 7) % 20);  // the paint lands anywhere in a round
     const std::size_t before = standin.ReadRecord().messages.size();
@@ -271,7 +271,7 @@ int wmain(int argc, wchar_t** argv) {
   for (SceneKind kind : pixfarrow::bench::kSceneKinds) {
     scenes.push_back(MeasureScene(kind, seconds));
     if (!scenes.back().measured) {
-      std::printf("no figures for the %s scene\n", pixfarrow::bench::SceneKindName(kind));
+      std::printf("no figures for the %s scene\n", pixfarrow::bench::NameOf(kind));
       return 1;
     }
   }

@@ -29,9 +29,7 @@ class WindowsWorkerCalls : public WorkerCalls {
 
 }  // namespace
 
-// Windows starts a thread on a stack aligned to 4 bytes; code below that keeps SSE values
-// on the stack (the library's search) needs 16, so the entry realigns it.
-__attribute__((force_align_arg_pointer)) DWORD WINAPI AutomationWorker(void* context) {
+DWORD WINAPI AutomationWorker(void* context) {
   auto& run = *static_cast<WorkerContext*>(context);
   // A thread's first key-mapping query loads its keyboard layout (10 ms and more under
   // Wine); made here, before the rounds, it is not paid by the first press after a hit.
