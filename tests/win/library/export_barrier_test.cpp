@@ -57,7 +57,8 @@ TEST(ExportBarrier, ZtGivesNotFoundWhenItsMemoryCannotBeHadAndWorksAfter) {
   auto zt = dll.Export<qv::test::ZtFn>("ZT");
   ASSERT_NE(zt, nullptr);
   const auto big = qv::test::MakeBmp24(2000, 1500, Noise);
-  const auto target = qv::test::MakeBmp24(16, 16, [](int x, int y) { return Noise(700 + x, 900 + y); });
+  // A target that large is decoded whole, into memory of its own.
+  const auto target = qv::test::MakeBmp24(1600, 1200, [](int x, int y) { return Noise(200 + x, 150 + y); });
   auto call = [&] {
     return zt(AsInt(big.data()), static_cast<std::int32_t>(big.size()), AsInt(target.data()),
               static_cast<std::int32_t>(target.size()));
