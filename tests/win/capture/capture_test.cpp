@@ -1,15 +1,17 @@
 // The interactive capture driven as a user would: windows found on screen, a drag posted
 // to the overlay's board, the result read through the text the capture returns.
 #include <windows.h>
-#include <tlhelp32.h>
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <set>
 #include <string>
+#include <vector>
 
 #include "common/capture_result_text.h"
 #include "library/win/capture/capture_screen_region.h"
+#include "tests/support/process_threads.h"
 #include "tests/win/capture/capture_driver.h"
 #include "tests/win/capture/captured_image.h"
 #include "tests/win/capture/pattern_window.h"
@@ -20,6 +22,7 @@ using pixfarrow::capture::CaptureScreenRegion;
 using qv::test::CaptureWindows;
 using qv::test::Drag;
 using qv::test::PatternWindow;
+using qv::test::UniqueHandle;
 
 using Image = qv::test::CapturedImage;
 
@@ -30,15 +33,11 @@ struct Outcome {
   bool parsed = false;
 };
 
-// The X server shows a destroyed window for a moment after Wine lets it go; a capture
-// started at once could freeze it into its snapshot. No user clicks that fast.
+// Each capture freezes the screen into its snapshot. The X server shows a destroyed window
+// for a moment after Wine lets it go, so a capture starts once the pattern shows again, with
+// nothing of the last capture left over it. No user clicks that fast.
 void LetTheScreenSettle() {
-  const DWORD start = GetTickCount();
-  while (GetTickCount() - start < 150) {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-    Sleep(5);
-  }
+  if (FindWindowW(L"QvPatternWindow", nullptr)) EXPECT_TRUE(PatternWindow::OnScreen()) << "the pattern does not show";
 }
 
 Outcome Capture(std::function<void()> drive) {
@@ -138,14 +137,20 @@ TEST_F(CaptureTest, DragTakesExactlyTheSelectedScreenPixels) {
 
 // Input through the system's input queue, as a mouse gives it: the window under the
 // pointer gets it, so this fails when another capture window is stacked over the overlay.
-void SendPointer(DWORD flags, POINT at) {
+// Each input is sent once the system has taken the one before (pointer and button there).
+void SendPointer(DWORD flags, POINT at, bool pressedAfter) {
   INPUT in{};
   in.type = INPUT_MOUSE;
   in.mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
   in.mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
   in.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
   SendInput(1, &in, sizeof in);
-  Sleep(30);
+  EXPECT_TRUE(qv::test::WaitUntil([&] {
+    POINT now{};
+    GetCursorPos(&now);
+    const bool pressed = (GetAsyncKeyState(VK_LBUTTON) & 0x8000) != 0;
+    return now.x == at.x && now.y == at.y && pressed == pressedAfter;
+  })) << "the system does not take the input at (" << at.x << ", " << at.y << ")";
 }
 
 TEST_F(CaptureTest, DragWithTheSystemPointerReachesTheOverlay) {
@@ -155,15 +160,16 @@ TEST_F(CaptureTest, DragWithTheSystemPointerReachesTheOverlay) {
     seen.found = qv::test::WaitForOverlay(&w);
     if (!seen.found) return;
     seen.settled = qv::test::WaitForRest(w);
-    SendPointer(0, {20, 20});
-    SendPointer(MOUSEEVENTF_LEFTDOWN, {20, 20});
-    SendPointer(0, {25, 28});
-    SendPointer(0, {10, 10});
-    SendPointer(MOUSEEVENTF_LEFTUP, {10, 10});
+    SendPointer(0, {20, 20}, false);
+    SendPointer(MOUSEEVENTF_LEFTDOWN, {20, 20}, true);
+    SendPointer(0, {25, 28}, true);
+    SendPointer(0, {10, 10}, true);
+    SendPointer(MOUSEEVENTF_LEFTUP, {10, 10}, false);
     // Without a release on the overlay the capture would wait for ever: close it then.
-    Sleep(1000);
-    const CaptureWindows left = qv::test::FindCaptureWindows();
-    if (left.capture) PostMessageW(left.capture, WM_CLOSE, 0, 0);
+    if (!qv::test::WaitForCaptureEnd(w)) {
+      ADD_FAILURE() << "the release did not end the capture";
+      PostMessageW(w.capture, WM_CLOSE, 0, 0);
+    }
   });
   ASSERT_TRUE(seen.found);
   ExpectPatternRegion(o, 10, 10, 10, 10);
@@ -223,59 +229,48 @@ TEST_F(CaptureTest, PressWithoutMoveKeepsThePreviousRectangleAndAFlatDragIsEmpty
   }
 }
 
-TEST_F(CaptureTest, ReleaseWhileTheGuideSlidesEndsCleanly) {
-  for (int round = 0; round < 5; ++round) {
-    const Outcome o = Capture([] {
-      CaptureWindows w;
-      if (qv::test::WaitForOverlay(&w, 10000)) qv::test::PostDrag(w.topBoard, {{10, 10}, {{20, 20}}});
-    });
-    SCOPED_TRACE(round);
-    ExpectPatternRegion(o, 10, 10, 10, 10);
-    ExpectGone();
-  }
-  Sleep(500);  // any animation thread still running would now touch a destroyed window
+// The animation threads still running when the capture ends: those started since `before`,
+// taken once both have made a step.
+std::function<void()> WhileAnimating(const std::set<DWORD>& before, std::vector<UniqueHandle>* animations,
+                                     std::function<void(const CaptureWindows&)> then) {
+  return [&before, animations, then] {
+    CaptureWindows w;
+    if (!qv::test::WaitForOverlay(&w)) return;
+    EXPECT_TRUE(qv::test::WaitForAnimations(w));
+    *animations = qv::test::ThreadsStartedSince(before);
+    then(w);
+  };
 }
 
-int ThreadsOfThisProcess() {
-  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
-  if (snapshot == INVALID_HANDLE_VALUE) return -1;
-  int count = 0;
-  THREADENTRY32 entry{};
-  entry.dwSize = sizeof entry;
-  for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry))
-    if (entry.th32OwnerProcessID == GetCurrentProcessId()) ++count;
-  CloseHandle(snapshot);
-  return count;
+TEST_F(CaptureTest, ReleaseWhileTheGuideSlidesEndsCleanly) {
+  for (int round = 0; round < 5; ++round) {
+    SCOPED_TRACE(round);
+    const std::set<DWORD> before = qv::test::ThreadIdsOf();
+    std::vector<UniqueHandle> animations;
+    const Outcome o = Capture(WhileAnimating(before, &animations, [](const CaptureWindows& w) {
+      qv::test::PostDrag(w.topBoard, {{10, 10}, {{20, 20}}});
+    }));
+    ExpectPatternRegion(o, 10, 10, 10, 10);
+    ExpectGone();
+    EXPECT_TRUE(qv::test::AllEnded(animations)) << "animation threads still running";
+  }
 }
 
 // A capture ended by WM_QUIT destroys its windows without their destroying events; its
 // animation threads must stop all the same, not go on stepping destroyed windows.
 TEST_F(CaptureTest, QuitWhileTheGuideSlidesEndsTheAnimationThreads) {
-  Capture([] {
-    CaptureWindows w;
-    if (qv::test::WaitForOverlay(&w)) PostMessageW(w.capture, WM_CLOSE, 0, 0);
-  });
-  Sleep(200);
-  const int before = ThreadsOfThisProcess();
-  ASSERT_GT(before, 0);
-
+  const std::set<DWORD> before = qv::test::ThreadIdsOf();
+  std::vector<UniqueHandle> animations;
   const DWORD captureThread = GetCurrentThreadId();
-  const Outcome o = Capture([captureThread] {
-    CaptureWindows w;
-    if (qv::test::WaitForOverlay(&w)) PostThreadMessageW(captureThread, WM_QUIT, 7, 0);
-  });
+  const Outcome o = Capture(WhileAnimating(before, &animations, [captureThread](const CaptureWindows&) {
+    PostThreadMessageW(captureThread, WM_QUIT, 7, 0);
+  }));
   MSG quit{};
   EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the quit is passed on";
   EXPECT_EQ(quit.wParam, 7u);
   EXPECT_TRUE(o.parsed) << o.text;
   ExpectGone();
-  // Each thread stops at its next step, a few milliseconds away.
-  int now = ThreadsOfThisProcess();
-  for (int i = 0; i < 30 && now > before; ++i) {
-    Sleep(10);
-    now = ThreadsOfThisProcess();
-  }
-  EXPECT_LE(now, before) << "animation threads still running";
+  EXPECT_TRUE(qv::test::AllEnded(animations)) << "animation threads still running";
 }
 
 TEST_F(CaptureTest, GuideShowsItsTitleAndSteps) {
