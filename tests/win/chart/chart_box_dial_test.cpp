@@ -1,9 +1,6 @@
 // The chart box without a web-view engine (no node.dll anywhere): it draws the dial itself.
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <numbers>
-
 #include "app/win/chart/native_dial.h"
 #include "app/win/framework/unique_handles.h"
 #include "tests/win/chart/chart_test_support.h"
@@ -13,13 +10,12 @@ namespace {
 
 using quorvela::win::EChartsBox;
 
-// The middle of the dial's ring at a share of the scale.
-POINT ringPoint(const RECT& client, double fraction) {
-  const auto ring = quorvela::win::DialRingIn(client);
-  const double radians = quorvela::DialAngleDegrees(fraction) * std::numbers::pi / 180.0;
-  return {std::lround(ring.centreX + ring.radius * std::cos(radians)),
-          std::lround(ring.centreY - ring.radius * std::sin(radians))};
-}
+// Points in the middle of the dial's ring in the box's 309 x 256 pixels (the ring's centre at
+// (154.5, 138.24), radius 107.5, the scale from 225 degrees clockwise through 270): a fifth,
+// nine tenths and 0.99 of the way up the scale.
+constexpr POINT kRingAtAFifth{48, 121};
+constexpr POINT kRingAtNineTenths{257, 171};
+constexpr POINT kRingNearTheTop{234, 211};
 
 // The box's client area drawn through WM_PRINTCLIENT into a top-down 32-bit DIB.
 class DialPicture {
@@ -34,9 +30,8 @@ class DialPicture {
     SendMessageW(box, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc_.get()), PRF_CLIENT);
     GdiFlush();
   }
-  COLORREF ringAt(double fraction) const {
-    const POINT at = ringPoint(client_, fraction);
-    const std::uint32_t bgrx = pixels_[at.y * client_.right + at.x];
+  COLORREF at(POINT point) const {
+    const std::uint32_t bgrx = pixels_[point.y * client_.right + point.x];
     return RGB((bgrx >> 16) & 0xFF, (bgrx >> 8) & 0xFF, bgrx & 0xFF);
   }
 
@@ -61,30 +56,34 @@ TEST(ChartBoxWithoutWebView, DialFollowsTheFeedAndNoScriptRuns) {
   HWND box = GetDlgItem(gauge.host, 119);
   ASSERT_NE(box, nullptr);
 
+  RECT client{};
+  GetClientRect(box, &client);
+  ASSERT_EQ(client.right, 309);
+  ASSERT_EQ(client.bottom, 256);
+
   struct Case {
     int count;
-    double share;
+    POINT ring;
     COLORREF colour;
   };
   const Case cases[] = {
-      {0, 0.2, quorvela::win::kDialTrackColour},     {37, 0.2, quorvela::win::kDialProgressColour},
-      {37, 0.9, quorvela::win::kDialTrackColour},    {50, 0.99, quorvela::win::kDialProgressColour},
-      {73, 0.99, quorvela::win::kDialProgressColour},  // above the scale: full, not beyond
+      {0, kRingAtAFifth, quorvela::win::kDialTrackColour},
+      {37, kRingAtAFifth, quorvela::win::kDialProgressColour},
+      {37, kRingAtNineTenths, quorvela::win::kDialTrackColour},
+      {50, kRingNearTheTop, quorvela::win::kDialProgressColour},
+      {73, kRingNearTheTop, quorvela::win::kDialProgressColour},  // above the scale: full, not beyond
   };
   for (const auto& c : cases) {
     SetGaugeValue(handler.feed, c.count);  // with no engine entry to call
-    EXPECT_EQ(DialPicture(box).ringAt(c.share), c.colour) << c.count << " at " << c.share;
+    EXPECT_EQ(DialPicture(box).at(c.ring), c.colour) << c.count << " at (" << c.ring.x << ", " << c.ring.y << ")";
   }
   // The window itself paints anew when the feed changes the value.
-  RECT client{};
-  GetClientRect(box, &client);
-  const POINT at = ringPoint(client, 0.2);
   for (const auto& [count, colour] : {std::pair{0, quorvela::win::kDialTrackColour},
                                       std::pair{37, quorvela::win::kDialProgressColour}}) {
     SetGaugeValue(handler.feed, count);
     UpdateWindow(box);
     const quorvela::win::WindowDc painted(box);
-    EXPECT_EQ(GetPixel(painted.get(), at.x, at.y), colour) << count;
+    EXPECT_EQ(GetPixel(painted.get(), kRingAtAFifth.x, kRingAtAFifth.y), colour) << count;
   }
 }
 
