@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <mutex>
 #include <set>
 #include <string>
 #include <vector>
@@ -135,36 +136,95 @@ TEST_F(CaptureTest, DragTakesExactlyTheSelectedScreenPixels) {
   }
 }
 
+// The mouse messages that this thread (the capture's) takes out of its queue, as a hook on
+// it sees them, in screen coordinates.
+class MouseTaken {
+ public:
+  MouseTaken() : hook_(SetWindowsHookExW(WH_GETMESSAGE, &MouseTaken::Hook, nullptr, GetCurrentThreadId())) {
+    current_ = this;
+  }
+  ~MouseTaken() {
+    UnhookWindowsHookEx(hook_);
+    current_ = nullptr;
+  }
+  MouseTaken(const MouseTaken&) = delete;
+  MouseTaken& operator=(const MouseTaken&) = delete;
+
+  std::size_t Count() const {
+    std::lock_guard lock(mutex_);
+    return taken_.size();
+  }
+  // Whether one of the messages taken after the first `from` is this one.
+  bool TookSince(std::size_t from, UINT message, POINT at) const {
+    std::lock_guard lock(mutex_);
+    for (std::size_t i = from; i < taken_.size(); ++i)
+      if (taken_[i].message == message && taken_[i].at.x == at.x && taken_[i].at.y == at.y) return true;
+    return false;
+  }
+
+ private:
+  struct Taken {
+    UINT message;
+    POINT at;
+  };
+
+  static LRESULT CALLBACK Hook(int code, WPARAM removal, LPARAM lp) {
+    const auto* msg = reinterpret_cast<const MSG*>(lp);
+    if (code == HC_ACTION && removal == PM_REMOVE && current_ && msg->message >= WM_MOUSEFIRST &&
+        msg->message <= WM_MOUSELAST) {
+      POINT at{static_cast<short>(LOWORD(msg->lParam)), static_cast<short>(HIWORD(msg->lParam))};
+      ClientToScreen(msg->hwnd, &at);
+      std::lock_guard lock(current_->mutex_);
+      current_->taken_.push_back({msg->message, at});
+    }
+    return CallNextHookEx(nullptr, code, removal, lp);
+  }
+
+  static inline MouseTaken* current_ = nullptr;
+  HHOOK hook_;
+  mutable std::mutex mutex_;
+  std::vector<Taken> taken_;
+};
+
 // Input through the system's input queue, as a mouse gives it: the window under the
 // pointer gets it, so this fails when another capture window is stacked over the overlay.
-// Each input is sent once the system has taken the one before (pointer and button there).
-void SendPointer(DWORD flags, POINT at, bool pressedAfter) {
+// As a hand does, each input comes once the capture has taken the one before: moves sent
+// at once would reach it merged, the last one perhaps into the release.
+void SendPointer(const MouseTaken& taken, DWORD flags, POINT at, UINT message) {
   INPUT in{};
   in.type = INPUT_MOUSE;
   in.mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
   in.mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
   in.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  std::size_t before = taken.Count();
   SendInput(1, &in, sizeof in);
   EXPECT_TRUE(qv::test::WaitUntil([&] {
+    if (taken.TookSince(before, message, at)) return true;
+    // Under Wine a late pointer event of the X server can put the cursor back before the
+    // capture has taken the move, and merge with it: then the move is made again.
     POINT now{};
     GetCursorPos(&now);
-    const bool pressed = (GetAsyncKeyState(VK_LBUTTON) & 0x8000) != 0;
-    return now.x == at.x && now.y == at.y && pressed == pressedAfter;
-  })) << "the system does not take the input at (" << at.x << ", " << at.y << ")";
+    if (message == WM_MOUSEMOVE && (now.x != at.x || now.y != at.y)) {
+      before = taken.Count();
+      SendInput(1, &in, sizeof in);
+    }
+    return false;
+  })) << "the capture does not take " << std::hex << message << " at (" << std::dec << at.x << ", " << at.y << ")";
 }
 
 TEST_F(CaptureTest, DragWithTheSystemPointerReachesTheOverlay) {
+  const MouseTaken taken;
   Observed seen;
-  const Outcome o = Capture([&seen] {
+  const Outcome o = Capture([&seen, &taken] {
     CaptureWindows w;
     seen.found = qv::test::WaitForOverlay(&w);
     if (!seen.found) return;
     seen.settled = qv::test::WaitForRest(w);
-    SendPointer(0, {20, 20}, false);
-    SendPointer(MOUSEEVENTF_LEFTDOWN, {20, 20}, true);
-    SendPointer(0, {25, 28}, true);
-    SendPointer(0, {10, 10}, true);
-    SendPointer(MOUSEEVENTF_LEFTUP, {10, 10}, false);
+    SendPointer(taken, 0, {20, 20}, WM_MOUSEMOVE);
+    SendPointer(taken, MOUSEEVENTF_LEFTDOWN, {20, 20}, WM_LBUTTONDOWN);
+    SendPointer(taken, 0, {25, 28}, WM_MOUSEMOVE);
+    SendPointer(taken, 0, {10, 10}, WM_MOUSEMOVE);
+    SendPointer(taken, MOUSEEVENTF_LEFTUP, {10, 10}, WM_LBUTTONUP);
     // Without a release on the overlay the capture would wait for ever: close it then.
     if (!qv::test::WaitForCaptureEnd(w)) {
       ADD_FAILURE() << "the release did not end the capture";
