@@ -77,7 +77,8 @@ TEST(AutomationWorker, TakesTheTargetAnewEachRound) {
     if (round == 2) run.state.targetImage.replace(ByteBuffer(20, 5));
   };
   run.work();
-  EXPECT_EQ(run.calls.searchedTargets, (std::vector<ByteBuffer>{ByteBuffer(30, 2), ByteBuffer(30, 2), ByteBuffer(20, 5)}));
+  EXPECT_EQ(run.calls.searchedTargets,
+            (std::vector<ByteBuffer>{ByteBuffer(30, 2), ByteBuffer(30, 2), ByteBuffer(20, 5)}));
   EXPECT_EQ(run.calls.rounds.load(), 3);
   ASSERT_EQ(run.calls.presses.size(), 1u);
   EXPECT_EQ(run.calls.presses[0].runningAtPress, 0);

@@ -49,7 +49,8 @@ class FakeWorkerCalls : public WorkerCalls {
     duringSearch(round);
     searchedShotSizes.push_back(shot.size());
     searchedTargets.push_back(target);
-    const bool shown = !target.empty() && std::search(shot.begin(), shot.end(), target.begin(), target.end()) != shot.end();
+    const bool shown =
+        !target.empty() && std::search(shot.begin(), shot.end(), target.begin(), target.end()) != shot.end();
     return shown ? 1 : answerOf(round);
   }
   void pressSendKey(std::uint32_t window) override {

@@ -5,6 +5,7 @@
 #include "app/core/control_centre_design.h"
 #include "tests/support/wait_until.h"
 #include "tests/support/win_handles.h"
+#include "tests/win/app/child_program.h"
 #include "tests/win/app/session_dpi.h"
 
 namespace qv::test {
@@ -30,21 +31,6 @@ std::wstring controlText(HWND window) {
 
 namespace {
 
-struct TipSearch {
-  DWORD process;
-  std::vector<HWND> tips;
-};
-
-BOOL CALLBACK collectTips(HWND window, LPARAM lp) {
-  auto* search = reinterpret_cast<TipSearch*>(lp);
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
-  wchar_t kind[64] = {};
-  GetClassNameW(window, kind, 64);
-  if (process == search->process && _wcsicmp(kind, TOOLTIPS_CLASSW) == 0) search->tips.push_back(window);
-  return TRUE;
-}
-
 // A tool record and room for its text, lent in the other process.
 struct LentTool {
   TTTOOLINFOW tool;
@@ -54,15 +40,17 @@ struct LentTool {
 }  // namespace
 
 std::wstring toolTipText(HWND control) {
-  TipSearch search{0, {}};
-  GetWindowThreadProcessId(control, &search.process);
-  EnumWindows(collectTips, reinterpret_cast<LPARAM>(&search));
-  const UniqueHandle process(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, search.process));
+  DWORD processId = 0;
+  GetWindowThreadProcessId(control, &processId);
+  const std::vector<HWND> tips = topLevelWindowsOf(
+      processId, [](HWND window) { return _wcsicmp(className(window).c_str(), TOOLTIPS_CLASSW) == 0; });
+  const UniqueHandle process(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId));
   if (!process) return {};
-  auto* lent = static_cast<LentTool*>(VirtualAllocEx(process.get(), nullptr, sizeof(LentTool), MEM_COMMIT, PAGE_READWRITE));
+  auto* lent =
+      static_cast<LentTool*>(VirtualAllocEx(process.get(), nullptr, sizeof(LentTool), MEM_COMMIT, PAGE_READWRITE));
   if (!lent) return {};
   std::wstring text;
-  for (HWND tip : search.tips) {
+  for (HWND tip : tips) {
     const auto count = static_cast<int>(SendMessageW(tip, TTM_GETTOOLCOUNT, 0, 0));
     for (int i = 0; i < count && text.empty(); ++i) {
       LentTool asked{};

@@ -107,7 +107,8 @@ int monitorBluePixels(HWND control) {
   GetWindowRect(control, &rect);
   int blue = 0;
   for (const COLORREF c : ScreenPixels(rect)) {
-    blue += std::abs(GetRValue(c) - 0x1E) < 16 && std::abs(GetGValue(c) - 0x88) < 16 && std::abs(GetBValue(c) - 0xE5) < 16;
+    blue += std::abs(GetRValue(c) - 0x1E) < 16 && std::abs(GetGValue(c) - 0x88) < 16 &&
+            std::abs(GetBValue(c) - 0xE5) < 16;
   }
   return blue;
 }
@@ -125,7 +126,8 @@ TEST(QuorvelaControlCentre, NavigationButtonShowsTheCentreAndOnTheShownPageMoves
   HWND button = GetDlgItem(centre.navBar, navigation_bar::kControlCentreButtonId);
   ASSERT_NE(button, nullptr);
   SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
-  EXPECT_TRUE(WaitUntil([&] { return monitorBluePixels(button) >= 20; })) << monitorBluePixels(button) << " blue pixels";
+  EXPECT_TRUE(WaitUntil([&] { return monitorBluePixels(button) >= 20; }))
+      << monitorBluePixels(button) << " blue pixels";
   EXPECT_EQ(toolTipText(button), L"主程序界面");
 
   // On the shown page a click shows nothing anew and starts no slide.
@@ -141,7 +143,8 @@ TEST(QuorvelaControlCentre, NavigationButtonShowsTheCentreAndOnTheShownPageMoves
   EXPECT_TRUE(IsWindowVisible(page));
   auto since = [&] {
     const auto events = centre.run.pageEvents();
-    return std::vector<std::string>(events.begin() + static_cast<std::ptrdiff_t>(std::min(before, events.size())), events.end());
+    const auto from = events.begin() + static_cast<std::ptrdiff_t>(std::min(before, events.size()));
+    return std::vector<std::string>(from, events.end());
   };
   EXPECT_TRUE(WaitUntil([&] { return slidIntoPlace(since()); }));
   EXPECT_EQ(since(), ShownAndSlidIn());

@@ -20,6 +20,10 @@ using namespace quorvela::control_centre;
 
 constexpr long long kFileTimeTicksPerMs = 10000;
 
+long long fileTimeCount(const FILETIME& time) {
+  return static_cast<long long>(ULARGE_INTEGER{{time.dwLowDateTime, time.dwHighDateTime}}.QuadPart);
+}
+
 // The local time as a FILETIME count, and the performance counter read with it. The
 // stand-in's record is in the same counter: one machine, one wineserver.
 struct ClockReading {
@@ -33,7 +37,7 @@ ClockReading readClock() {
   QueryPerformanceCounter(&counter);
   GetSystemTimePreciseAsFileTime(&utc);
   FileTimeToLocalFileTime(&utc, &local);
-  return {counter.QuadPart, static_cast<long long>(ULARGE_INTEGER{{local.dwLowDateTime, local.dwHighDateTime}}.QuadPart)};
+  return {counter.QuadPart, fileTimeCount(local)};
 }
 
 // Today's moment a few whole seconds from now, as a local FILETIME count and as the hour,
@@ -55,8 +59,8 @@ std::optional<Moment> wholeSecondsAhead(int seconds) {
   set.wMilliseconds = 0;
   FILETIME local{};
   SystemTimeToFileTime(&set, &local);
-  return Moment{static_cast<long long>(ULARGE_INTEGER{{local.dwLowDateTime, local.dwHighDateTime}}.QuadPart),
-                std::to_wstring(set.wHour), std::to_wstring(set.wMinute), std::to_wstring(set.wSecond)};
+  return Moment{fileTimeCount(local), std::to_wstring(set.wHour), std::to_wstring(set.wMinute),
+                std::to_wstring(set.wSecond)};
 }
 
 TEST(QuorvelaTimedRunMoment, FirstEnterComesAtTheSetMomentToTheMillisecond) {
@@ -79,13 +83,14 @@ TEST(QuorvelaTimedRunMoment, FirstEnterComesAtTheSetMomentToTheMillisecond) {
   ASSERT_TRUE(program.logGrowsTo(2));
 
   const StandInRecord record = standin.WaitForMessages(1);
-  const auto first = std::find_if(record.messages.begin(), record.messages.end(),
-                                  [](const RecordedMessage& m) { return m.message == WM_KEYDOWN && m.wParam == VK_RETURN; });
+  auto enterDown = [](const RecordedMessage& m) { return m.message == WM_KEYDOWN && m.wParam == VK_RETURN; };
+  const auto first = std::find_if(record.messages.begin(), record.messages.end(), enterDown);
   ASSERT_NE(first, record.messages.end()) << "no Enter";
   LARGE_INTEGER frequency{};
   QueryPerformanceFrequency(&frequency);
   ASSERT_EQ(record.frequency, frequency.QuadPart) << "the stand-in counts in other ticks";
-  const double enterMs = static_cast<double>(first->at - clock.counter) * 1000.0 / static_cast<double>(frequency.QuadPart);
+  const double enterMs =
+      static_cast<double>(first->at - clock.counter) * 1000.0 / static_cast<double>(frequency.QuadPart);
   const double momentMs = static_cast<double>(moment->localTime - clock.localTime) / kFileTimeTicksPerMs;
   const double lateMs = enterMs - momentMs;
   std::cout << "first Enter " << lateMs << " ms after the set moment\n";

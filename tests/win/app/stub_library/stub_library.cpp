@@ -49,7 +49,8 @@ void notePageEvent(const std::string& line) {
 
 LRESULT CALLBACK watchPage(int code, WPARAM wp, LPARAM lp) {
   const auto* call = reinterpret_cast<const CWPRETSTRUCT*>(lp);
-  if (code == HC_ACTION && GetDlgCtrlID(call->hwnd) == kPageId && GetDlgCtrlID(GetParent(call->hwnd)) == kContentPanelId) {
+  if (code == HC_ACTION && GetDlgCtrlID(call->hwnd) == kPageId &&
+      GetDlgCtrlID(GetParent(call->hwnd)) == kContentPanelId) {
     if (call->message == WM_WINDOWPOSCHANGED) {
       const auto* pos = reinterpret_cast<const WINDOWPOS*>(call->lParam);
       if (!(pos->flags & SWP_NOMOVE)) notePageEvent("left " + std::to_string(pos->x) + "\n");
