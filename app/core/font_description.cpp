@@ -70,15 +70,15 @@ bool isSet(std::u16string_view part) { return part == u"1"; }
 
 }  // namespace
 
-FontSpec applyFontDescription(std::string_view description, FontSpec start, int verticalDpi) {
-  FontSpec font = std::move(start);
+LogicalFont applyFontDescription(std::string_view description, LogicalFont start, int verticalDpi) {
+  LogicalFont font = std::move(start);
   const std::u16string text = utf16FromUtf8(description);
   const auto parts = splitParts(text);
 
   if (!parts[0].empty()) {
-    std::size_t length = std::min(parts[0].size(), FontSpec::kMaxFaceLength);
+    std::size_t length = std::min(parts[0].size(), LogicalFont::kMaxFaceLength);
     // Never keep half of a surrogate pair.
-    if (length == FontSpec::kMaxFaceLength && (parts[0][length - 1] & 0xFC00) == 0xD800) --length;
+    if (length == LogicalFont::kMaxFaceLength && (parts[0][length - 1] & 0xFC00) == 0xD800) --length;
     font.face = std::u16string(parts[0].substr(0, length));
   }
   if (parts.size() > 1) {

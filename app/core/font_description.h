@@ -6,7 +6,8 @@
 
 namespace quorvela {
 
-struct FontSpec {
+// The fields of a GDI logical font that a description sets.
+struct LogicalFont {
   std::u16string face;  // at most kMaxFaceLength units
   int height = 0;       // negative: character height in pixels
   int weight = 400;
@@ -16,11 +17,11 @@ struct FontSpec {
   int escapement = 0;   // tenths of a degree, also the orientation
 
   static constexpr std::size_t kMaxFaceLength = 31;
-  bool operator==(const FontSpec&) const = default;
+  bool operator==(const LogicalFont&) const = default;
 };
 
 // Applies a UTF-8 description to start; the size in points becomes a pixel height at the
 // screen's vertical DPI. Text that is not a number counts as 0.
-FontSpec applyFontDescription(std::string_view description, FontSpec start, int verticalDpi);
+LogicalFont applyFontDescription(std::string_view description, LogicalFont start, int verticalDpi);
 
 }  // namespace quorvela

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "tests/standin/protocol.h"
+#include "tests/support/wait_until.h"
 
 namespace qv::test {
 
@@ -70,15 +71,15 @@ StandIn::StandIn(const StandInOptions& o) : recordPath_(NewRecordPath()) {
   process_.reset(pi.hProcess);
   CloseHandle(pi.hThread);
   processId_ = pi.dwProcessId;
-  for (int i = 0; i < 1000; ++i) {
-    if (ReadRecord().ready) {
-      FindByProcess f{processId_, nullptr};
-      EnumWindows(MatchProcess, reinterpret_cast<LPARAM>(&f));
-      window_ = f.found;
-      return;
-    }
-    if (WaitForSingleObject(process_.get(), 10) == WAIT_OBJECT_0) return;
-  }
+  bool ended = false;
+  const bool ready = WaitUntil([&] {
+    ended = WaitForSingleObject(process_.get(), 0) == WAIT_OBJECT_0;
+    return ended || ReadRecord().ready;
+  });
+  if (!ready || ended) return;
+  FindByProcess f{processId_, nullptr};
+  EnumWindows(MatchProcess, reinterpret_cast<LPARAM>(&f));
+  window_ = f.found;
 }
 
 StandIn::~StandIn() {
@@ -90,7 +91,7 @@ DWORD StandIn::Close() {
   DWORD code = STILL_ACTIVE;
   if (!process_) return code;
   if (window_) PostMessageW(window_, WM_CLOSE, 0, 0);
-  if (WaitForSingleObject(process_.get(), 5000) != WAIT_OBJECT_0) TerminateProcess(process_.get(), 99);
+  if (WaitForSingleObject(process_.get(), kEventCeilingMs) != WAIT_OBJECT_0) TerminateProcess(process_.get(), 99);
   GetExitCodeProcess(process_.get(), &code);
   process_.reset();
   window_ = nullptr;
@@ -111,7 +112,13 @@ bool StandIn::PaintTarget(const std::vector<std::uint8_t>& bmp, int x, int y) {
   return result == 1;
 }
 
-StandInRecord StandIn::ReadRecord() const {
+// A key the programs under test never send, with an lParam of its own.
+constexpr WPARAM kMarkerKey = VK_F24;
+constexpr std::uint32_t kMarkerLParam = 0x51560001;
+
+StandInRecord StandIn::ReadRecord() const { return ParseRecord(nullptr); }
+
+StandInRecord StandIn::ParseRecord(int* markers) const {
   StandInRecord rec;
   std::istringstream in(ReadWholeFile(recordPath_));
   std::string line;
@@ -121,6 +128,10 @@ StandInRecord StandIn::ReadRecord() const {
     unsigned long wp = 0, lp = 0;
     int x = 0, y = 0;
     if (std::sscanf(line.c_str(), "msg %lld %x %lx %lx", &at, &msg, &wp, &lp) == 4) {
+      if (msg == WM_KEYUP && wp == kMarkerKey && lp == kMarkerLParam) {
+        if (markers) ++*markers;
+        continue;
+      }
       rec.messages.push_back({at, msg, static_cast<std::uint32_t>(wp), static_cast<std::uint32_t>(lp)});
     } else if (std::sscanf(line.c_str(), "paint %lld %d %d", &at, &x, &y) == 3) {
       rec.paints.push_back(at);
@@ -133,13 +144,23 @@ StandInRecord StandIn::ReadRecord() const {
   return rec;
 }
 
-StandInRecord StandIn::WaitForMessages(size_t count, DWORD timeoutMs) const {
-  const ULONGLONG until = GetTickCount64() + timeoutMs;
-  for (;;) {
-    StandInRecord rec = ReadRecord();
-    if (rec.messages.size() >= count || GetTickCount64() >= until) return rec;
-    Sleep(5);
-  }
+StandInRecord StandIn::WaitForMessages(size_t count, DWORD ceilingMs) const {
+  StandInRecord rec;
+  WaitUntil([&] { return (rec = ReadRecord()).messages.size() >= count; }, ceilingMs);
+  return rec;
+}
+
+StandInRecord StandIn::ReadRecordWhenDelivered() const {
+  StandInRecord rec;
+  if (!window_) return rec;
+  const int posted = ++markersPosted_;
+  PostMessageW(window_, WM_KEYUP, kMarkerKey, kMarkerLParam);
+  WaitUntil([&] {
+    int seen = 0;
+    rec = ParseRecord(&seen);
+    return seen >= posted;
+  });
+  return rec;
 }
 
 }  // namespace qv::test

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/wait_until.h"
 #include "tests/support/win_handles.h"
 
 namespace qv::test {
@@ -50,14 +51,21 @@ class StandIn {
   bool PaintTarget(const std::vector<std::uint8_t>& bmp, int x, int y);
 
   StandInRecord ReadRecord() const;
-  // Waits until at least `count` messages are recorded (or the timeout passes).
-  StandInRecord WaitForMessages(size_t count, DWORD timeoutMs) const;
+  // Waits until at least `count` messages are recorded (or the ceiling passes).
+  StandInRecord WaitForMessages(size_t count, DWORD ceilingMs = kEventCeilingMs) const;
+  // Posts a marker behind whatever has been posted to the window so far and waits until the
+  // stand-in has recorded it: the record then holds every message posted before. Markers
+  // are left out of every record.
+  StandInRecord ReadRecordWhenDelivered() const;
 
   // Closes the window and waits for the process; returns its exit code.
   DWORD Close();
 
  private:
+  StandInRecord ParseRecord(int* markers) const;
+
   std::wstring recordPath_;
+  mutable int markersPosted_ = 0;
   UniqueHandle process_;
   DWORD processId_ = 0;
   HWND window_ = nullptr;

@@ -21,7 +21,7 @@ SharedFont SetFontFromText(std::string_view description) {
   logFont.lfCharSet = DEFAULT_CHARSET;
   logFont.lfQuality = PROOF_QUALITY;
 
-  FontSpec start;
+  LogicalFont start;
   start.face.assign(reinterpret_cast<const char16_t*>(logFont.lfFaceName));
   start.height = logFont.lfHeight;
   start.weight = logFont.lfWeight;
@@ -29,7 +29,7 @@ SharedFont SetFontFromText(std::string_view description) {
   start.underline = logFont.lfUnderline != 0;
   start.strikeOut = logFont.lfStrikeOut != 0;
   start.escapement = logFont.lfEscapement;
-  const FontSpec font = applyFontDescription(description, start, screenDpi());
+  const LogicalFont font = applyFontDescription(description, start, screenDpi());
 
   std::fill(std::begin(logFont.lfFaceName), std::end(logFont.lfFaceName), L'\0');
   std::copy(font.face.begin(), font.face.end(), logFont.lfFaceName);

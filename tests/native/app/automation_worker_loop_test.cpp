@@ -68,6 +68,26 @@ TEST(AutomationWorker, ReadsTheHandleAfreshForEachCaptureAndThePress) {
   EXPECT_EQ(run.calls.presses[0].window, 0u);
 }
 
+TEST(AutomationWorker, TakesTheTargetAnewEachRound) {
+  WorkerRun run;
+  // Every capture shows the target that the user is about to take: 20 bytes of 5.
+  run.calls.shotOf = [](int) {
+    ByteBuffer shot(64, 1);
+    std::fill_n(shot.begin() + 10, 20, 5);
+    return shot;
+  };
+  // A capture on the GUI thread replaces the target while round 2 searches.
+  run.calls.duringSearch = [&](int round) {
+    if (round == 2) run.state.targetImage.replace(ByteBuffer(20, 5));
+  };
+  run.work();
+  EXPECT_EQ(run.calls.searchedTargets,
+            (std::vector<ByteBuffer>{ByteBuffer(30, 2), ByteBuffer(30, 2), ByteBuffer(20, 5)}));
+  EXPECT_EQ(run.calls.rounds.load(), 3);
+  ASSERT_EQ(run.calls.presses.size(), 1u);
+  EXPECT_EQ(run.calls.presses[0].runningAtPress, 0);
+}
+
 TEST(AutomationWorker, FailedCaptureIsSearchedEmptyStoredAndCounted) {
   WorkerRun run;
   run.state.screenshot.replace(ByteBuffer(99, 9));

@@ -2,13 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <chrono>
-#include <functional>
 #include <thread>
 #include <vector>
 
 #include "app/core/run/automation_worker_loop.h"
 #include "app/core/run/run_now.h"
+#include "tests/native/app/wait_for.h"
 
 namespace quorvela {
 namespace {
@@ -65,14 +64,7 @@ class ThreadPort : public RunNowPort {
   WorkerCalls& calls_;
 };
 
-bool waitFor(const std::function<bool()>& condition) {
-  const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-  while (!condition()) {
-    if (std::chrono::steady_clock::now() > until) return false;
-    std::this_thread::yield();
-  }
-  return true;
-}
+using test::waitFor;
 
 TEST(AutomationWorkerThreads, StopFromTheGuiThreadEndsTheWorkerAfterItsRound) {
   RunState state;

@@ -23,22 +23,12 @@ TEST(ClassInfo, NameHash) {
       {"ba", 587},                                 // order matters: 98 * 5 + 97
       {std::string("\xff\xff", 2), 1531},          // bytes are unsigned: 255 * 5 + 255 = 1530 | 1
   };
-  for (const auto& c : cases) {
-    std::uint32_t h = 0;
-    for (char ch : c.name) h = h * 5u + static_cast<unsigned char>(ch);
-    const auto reference = c.name.empty() ? 0 : static_cast<std::int32_t>((h | 1u) & 0x7FFFFFFFu);
-    ASSERT_EQ(reference, c.hash) << "table entry " << c.name;
-    EXPECT_EQ(classNameHash(c.name), c.hash) << c.name;
-  }
+  for (const auto& c : cases) EXPECT_EQ(classNameHash(c.name), c.hash) << c.name;
 }
 
 TEST(ClassInfo, LongNameWrapsAndStaysPositive) {
-  const std::string name(64, 'z');
-  std::uint32_t h = 0;
-  for (char c : name) h = h * 5u + static_cast<unsigned char>(c);
-  const std::int32_t hash = classNameHash(name);
-  EXPECT_EQ(hash, static_cast<std::int32_t>((h | 1u) & 0x7FFFFFFFu));
-  EXPECT_GT(hash, 0);
+  // 64 times 'z' (122): the sum of 122 * 5^k wraps at 32 bits many times over.
+  EXPECT_EQ(classNameHash(std::string(64, 'z')), 1311027585);
 }
 
 std::unique_ptr<CVolObject> noFactory() { return nullptr; }

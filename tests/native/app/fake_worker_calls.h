@@ -1,7 +1,9 @@
 #pragma once
-// A scripted capture, search and send for the worker's rounds, on a clock of their own. Each
-// hook may act for the GUI thread at that moment of a round (rewrite the handle, stop or
-// start a run) or throw.
+// A scripted capture, search and send for the worker's rounds, on a clock of their own. The
+// search finds the target where the shot holds its bytes, as the library finds an image, or
+// where answerOf says so. Each hook may act for the GUI thread at that moment of a round
+// (rewrite the handle or the target, stop or start a run) or throw.
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdint>
@@ -33,6 +35,7 @@ class FakeWorkerCalls : public WorkerCalls {
   std::function<ByteBuffer(int round)> shotOf = [](int) { return ByteBuffer(64, 1); };
   std::function<std::int32_t(int round)> answerOf = [](int) { return 0; };
   std::function<void(int round)> duringCapture = [](int) {};
+  std::function<void(int round)> duringSearch = [](int) {};
   std::function<void()> duringPress = [] {};
   // How long each round's capture takes on the clock.
   std::function<Micros(int round)> captureTakes = [](int) { return Micros::zero(); };
@@ -40,6 +43,7 @@ class FakeWorkerCalls : public WorkerCalls {
   std::vector<std::uint32_t> capturedWindows;
   std::vector<std::size_t> storageSizes;  // of the earlier capture handed back
   std::vector<std::size_t> searchedShotSizes;
+  std::vector<ByteBuffer> searchedTargets;
   std::vector<Press> presses;
   std::vector<Pause> pauses;
   std::atomic<int> rounds{0};
@@ -52,9 +56,14 @@ class FakeWorkerCalls : public WorkerCalls {
     duringCapture(round);
     return shotOf(round);
   }
-  std::int32_t findImage(const ByteBuffer& shot, const ByteBuffer&) override {
+  std::int32_t findImage(const ByteBuffer& shot, const ByteBuffer& target) override {
+    const int round = rounds.load();
+    duringSearch(round);
     searchedShotSizes.push_back(shot.size());
-    return answerOf(rounds.load());
+    searchedTargets.push_back(target);
+    const bool shown =
+        !target.empty() && std::search(shot.begin(), shot.end(), target.begin(), target.end()) != shot.end();
+    return shown ? 1 : answerOf(round);
   }
   void pressSendKey(std::uint32_t window) override {
     presses.push_back({window, state_.running.load()});

@@ -5,8 +5,8 @@
 namespace quorvela {
 namespace {
 
-FontSpec guiDefault() {
-  FontSpec font;
+LogicalFont guiDefault() {
+  LogicalFont font;
   font.face = u"Tahoma";
   font.height = -11;
   return font;
@@ -16,7 +16,7 @@ TEST(FontDescription, PartsReplaceTheStartingFont) {
   struct Case {
     const char* description;
     int dpi;
-    FontSpec expected;
+    LogicalFont expected;
   };
   const Case cases[] = {
       {"黑体, 12, 1, 0, 0, 0, 0", 96, {u"黑体", -16, 700}},
@@ -49,7 +49,7 @@ TEST(FontDescription, AngleIsTakenModulo3600) {
 }
 
 TEST(FontDescription, AtMostSevenPartsAndThirtyOneFaceUnits) {
-  const FontSpec extra = applyFontDescription("f, 10, 0, 0, 0, 0, 0, 1, 1", guiDefault(), 96);
+  const LogicalFont extra = applyFontDescription("f, 10, 0, 0, 0, 0, 0, 1, 1", guiDefault(), 96);
   EXPECT_EQ(extra.weight, 400);
   const std::string longFace(40, 'a');
   EXPECT_EQ(applyFontDescription(longFace, guiDefault(), 96).face, std::u16string(31, u'a'));
@@ -60,7 +60,7 @@ TEST(FontDescription, AtMostSevenPartsAndThirtyOneFaceUnits) {
 
 TEST(FontDescription, AbsurdSizesAndBrokenTextStayInRange) {
   for (const char* description : {"f, 1e300", "f, nan", "f, inf", "f, 99999999999999999999", "\xFF\xFE, 12"}) {
-    const FontSpec font = applyFontDescription(description, guiDefault(), 96);
+    const LogicalFont font = applyFontDescription(description, guiDefault(), 96);
     EXPECT_LE(font.height, 0) << description;
     EXPECT_GE(font.height, -(1 << 20)) << description;
   }

@@ -1,45 +1,72 @@
-// The run state between the GUI thread and the worker (run this program under TSan too).
+// The run state between the GUI thread and the worker: the real worker loop against the
+// gauge's tick and the run button's toggle (run this program under TSan too).
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <string>
 #include <thread>
+#include <vector>
 
+#include "app/core/run/automation_worker_loop.h"
+#include "app/core/run/gauge_tick.h"
+#include "app/core/run/run_now.h"
 #include "app/core/run_state.h"
+#include "tests/native/app/fake_run_port.h"
+#include "tests/native/app/fake_worker_calls.h"
+#include "tests/native/app/wait_for.h"
 
 namespace quorvela {
 namespace {
 
+using Calls = std::vector<std::string>;
+
+const Calls kStopSequence = {"gauge 0", "interval 0", "log 2 [提示]软件已停止运行", "text 立刻运行 当前:未运行",
+                             "image 507"};
+
+using test::waitFor;
+
 TEST(RunStateThreads, NoRoundLostBetweenTheGaugesExchangeAndTheWorkersAdd) {
+  constexpr int kRounds = 100000;
   RunState state;
-  constexpr std::int32_t kRounds = 200000;
-  std::atomic<bool> workerDone{false};
-  std::thread worker([&] {
-    for (std::int32_t i = 0; i < kRounds; ++i) ++state.roundCount;
-    workerDone = true;
-  });
+  WorkerSlot slot;
+  test::FakeWorkerCalls calls{state};
+  calls.answerOf = [](int round) { return round == kRounds ? 1 : 0; };
+  state.running = 1;
+  slot.claim();
+  std::thread worker([&] { RunAutomationWorker(state, slot, calls); });
+  // The GUI thread's ticks, back to back, until one finds the run ended by the hit.
+  test::FakeRunNowPort page;
   std::int64_t shown = 0;
-  int ticks = 0;
-  while (!workerDone.load()) {
-    shown += state.roundCount.exchange(0);
-    ++ticks;
+  for (;;) {
+    page.calls.clear();
+    GaugeTick(state, page);
+    if (page.calls.size() != 1) break;
+    shown += std::stoll(page.calls[0].substr(std::string("gauge ").size()));
   }
   worker.join();
-  shown += state.roundCount.exchange(0);
-  EXPECT_EQ(shown, kRounds);
-  EXPECT_GT(ticks, 0);
+  EXPECT_EQ(page.calls, kStopSequence);
+  // Rounds after the last running tick wait for the next run's first tick.
+  EXPECT_EQ(shown + state.roundCount.load(), kRounds);
+  EXPECT_EQ(calls.rounds.load(), kRounds);
+  EXPECT_EQ(calls.presses.size(), 1u);
 }
 
 TEST(RunStateThreads, WorkerSeesTheRunningFlagClearedByTheGui) {
   RunState state;
-  state.running = 1;
-  std::atomic<int> rounds{0};
-  std::thread worker([&] {
-    while (state.running.load()) ++rounds;
-  });
-  while (rounds.load() < 100) std::this_thread::yield();
-  state.running = 0;
-  worker.join();
-  EXPECT_GE(rounds.load(), 100);
+  WorkerSlot slot;
+  test::FakeWorkerCalls calls{state};
+  test::FakeRunNowPort page;  // its startWorker only says yes: the test starts the thread
+  ASSERT_EQ(ToggleRunNow(state, slot, page), kToggleStarted);
+  std::thread worker([&] { RunAutomationWorker(state, slot, calls); });
+  EXPECT_TRUE(waitFor([&] { return calls.rounds.load() >= 100; }));
+  EXPECT_EQ(ToggleRunNow(state, slot, page), kToggleToldToStop);
+  worker.join();  // ends after the round it was in
+  EXPECT_FALSE(slot.held());
+  EXPECT_TRUE(calls.presses.empty());
+  EXPECT_EQ(state.roundCount.load(), calls.rounds.load());
+  page.calls.clear();
+  GaugeTick(state, page);
+  EXPECT_EQ(page.calls, kStopSequence);
 }
 
 // Each buffer is one byte value repeated value times: a mixture or a freed buffer shows.

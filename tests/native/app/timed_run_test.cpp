@@ -148,13 +148,13 @@ TEST(TimedRun, EachWrongEntryIsCorrectedWithOneWarning) {
       {TimeEdit::kSecond, "50", "50", ""},
       {TimeEdit::kHour, "23", "23", ""},
       {TimeEdit::kMinute, "24", "24", ""},
-      {TimeEdit::kHour, "-5", "0", texts::kBelowZero},
-      {TimeEdit::kSecond, "-3", "0", texts::kBelowZero},
-      {TimeEdit::kHour, "24", "23", texts::kHourAbove},
-      {TimeEdit::kHour, "59", "23", texts::kHourAbove},
-      {TimeEdit::kMinute, "60", "59", texts::kMinuteAbove},
-      {TimeEdit::kSecond, "60", "59", texts::kSecondAbove},
-      {TimeEdit::kSecond, "99", "59", texts::kSecondAbove},
+      {TimeEdit::kHour, "-5", "0", "[警告]时间值，最小仅可输入\"0\""},
+      {TimeEdit::kSecond, "-3", "0", "[警告]时间值，最小仅可输入\"0\""},
+      {TimeEdit::kHour, "24", "23", "[警告]小时值，最大仅可输入\"23\""},
+      {TimeEdit::kHour, "59", "23", "[警告]小时值，最大仅可输入\"23\""},
+      {TimeEdit::kMinute, "60", "59", "[警告]分钟值，最大仅可输入\"59\""},
+      {TimeEdit::kSecond, "60", "59", "[警告]秒值，最大仅可输入\"59\""},
+      {TimeEdit::kSecond, "99", "59", "[警告]秒值，最大仅可输入\"59\""},
       // Texts that convert to a value in range stay as typed.
       {TimeEdit::kHour, "", "", ""},
       {TimeEdit::kMinute, "-", "-", ""},
@@ -211,7 +211,7 @@ TEST(TimedRun, ArmsOnlyForAMomentLaterThanNowToday) {
     page.enter(c.hour, c.minute, c.second);
     page.timedRun.toggleTimedRun();
     if (c.armedSeconds == 0) {
-      EXPECT_EQ(page.log, (std::vector<LogLine>{{texts::kError, std::string(texts::kNotLaterThanNow)}}))
+      EXPECT_EQ(page.log, (std::vector<LogLine>{{texts::kError, "[错误]设置的时间不可 小于或等于 今日现在的时间"}}))
           << c.hour << ":" << c.minute << ":" << c.second;
       page.expectIdle();
     } else {
@@ -236,7 +236,7 @@ TEST(TimedRun, AnEntryThatIsNotANumberIsRefused) {
     page.edits = {c.hour, c.minute, c.second};
     page.timedRun.targetTime = 12345;
     page.timedRun.toggleTimedRun();
-    EXPECT_EQ(page.log, (std::vector<LogLine>{{texts::kError, std::string(texts::kNotLaterThanNow)}}))
+    EXPECT_EQ(page.log, (std::vector<LogLine>{{texts::kError, "[错误]设置的时间不可 小于或等于 今日现在的时间"}}))
         << c.hour << ":" << c.minute << ":" << c.second;
     EXPECT_EQ(page.timedRun.targetTime, 12345);
     page.expectIdle();
@@ -295,7 +295,7 @@ TEST(TimedRun, ALateTickWarnsForTheNegativeMinuteThenStarts) {
   page.clock.setTime(18, 50, 30);
   page.timedRun.timedRunTick();
   EXPECT_EQ(page.log, (std::vector<LogLine>{startedLine(3600),
-                                            {texts::kWarning, std::string(texts::kBelowZero)},
+                                            {texts::kWarning, "[警告]时间值，最小仅可输入\"0\""},
                                             kStoppedLine}));
   EXPECT_EQ(page.shown(), (std::array<std::string, 3>{"18", "50", "0"}));
   EXPECT_EQ(page.runToggles, 1);

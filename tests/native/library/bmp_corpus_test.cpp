@@ -45,6 +45,9 @@ const std::pair<const char*, const char*> kGood[] = {
     {"rgb32.bmp", "rgb24.png"},       {"rgb32bfdef.bmp", "rgb24.png"},    {"rgb32bf.bmp", "rgb24.png"},
 };
 
+// bmpsuite 2.8 holds 20 bad and 43 questionable files beside the good ones.
+constexpr std::size_t kBadFiles = 20, kQuestionableFiles = 43;
+
 TEST(BmpCorpus, EveryGoodFileIsListed) { EXPECT_EQ(FilesIn("g").size(), std::size(kGood)); }
 
 void ExpectReferencePicture(const fs::path& bmp, const char* png) {
@@ -84,7 +87,9 @@ TEST(BmpCorpus, PixelsThatRunLengthDataLeavesUnsetArePaletteEntryZero) {
 }
 
 TEST(BmpCorpus, BadFilesAreRefusedOrDecodedInBounds) {
-  for (const auto& path : FilesIn("b")) {
+  const auto files = FilesIn("b");
+  ASSERT_EQ(files.size(), kBadFiles) << "the corpus is not there: " << (kCorpus / "b").string();
+  for (const auto& path : files) {
     SCOPED_TRACE(path.filename().string());
     const ByteSet file = ReadFile(path);  // exactly its size, so ASan sees any read past it
     const auto image = DecodeBmp(file);
@@ -97,7 +102,9 @@ TEST(BmpCorpus, BadFilesAreRefusedOrDecodedInBounds) {
 }
 
 TEST(BmpCorpus, QuestionableFilesDoNotCrash) {
-  for (const auto& path : FilesIn("q")) {
+  const auto files = FilesIn("q");
+  ASSERT_EQ(files.size(), kQuestionableFiles) << "the corpus is not there: " << (kCorpus / "q").string();
+  for (const auto& path : files) {
     SCOPED_TRACE(path.filename().string());
     const auto image = DecodeBmp(ReadFile(path));
     if (image) {
@@ -108,8 +115,11 @@ TEST(BmpCorpus, QuestionableFilesDoNotCrash) {
 
 // The finder's straight decode to palette indexes equals load, ConvertDepth(8), PixelBytes.
 TEST(BmpCorpus, PaletteDecodeEqualsLoadAndConvert) {
-  for (const char* folder : {"g", "q", "b"}) {
-    for (const auto& path : FilesIn(folder)) {
+  for (const auto& [folder, count] : {std::pair{"g", std::size(kGood)}, std::pair{"q", kQuestionableFiles},
+                                      std::pair{"b", kBadFiles}}) {
+    const auto files = FilesIn(folder);
+    ASSERT_EQ(files.size(), count) << folder;
+    for (const auto& path : files) {
       SCOPED_TRACE(path.string());
       const ByteSet file = ReadFile(path);
       BitmapImage bitmap;

@@ -1,6 +1,7 @@
 // Colours as the searches see them, and FindColorInImage walking the pixels of one colour.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <thread>
 #include <vector>
 
@@ -98,19 +99,40 @@ TEST(ColorSearch, BeforeAnyColourOnlyAToleranceSearchesIndexZero) {
   EXPECT_EQ(finder.FindColorInImage({}, std::nullopt, 1), (Point{1, 0}));  // 800000 is index 1
 }
 
+// The red pixels of an image in the order the walk visits them (bottom row first).
+std::vector<Point> RedPixels(int width, int height, bool (*red)(int x, int y)) {
+  std::vector<Point> points;
+  for (int y = height - 1; y >= 0; --y)
+    for (int x = 0; x < width; ++x)
+      if (red(x, y)) points.push_back({x, y});
+  return points;
+}
+
 TEST(ColorSearchThreads, TwoWalkersNeverSeeHalfAnUpdate) {
   const ByteSet a = FourReds();
-  const ByteSet b = test::Bmp24(8, 8, [](int x, int y) { return (x + y) % 3 ? 0xFFFFFFu : 0xFF0000u; });
-  auto walk = [](const ByteSet& image) {
+  auto bRed = [](int x, int y) { return (x + y) % 3 == 0; };
+  const ByteSet b = test::Bmp24(8, 8, [&](int x, int y) { return bRed(x, y) ? 0xFF0000u : 0xFFFFFFu; });
+  const std::vector<Point> aReds = {{0, 2}, {5, 2}, {1, 0}, {4, 0}};
+  const std::vector<Point> bReds = RedPixels(8, 8, bRed);
+  auto isRedOfEither = [&](Point p) {
+    return std::find(aReds.begin(), aReds.end(), p) != aReds.end() ||
+           std::find(bReds.begin(), bReds.end(), p) != bReds.end();
+  };
+  auto walk = [&](const ByteSet& image, Point firstRed) {
     const ImageFinder finder;
     for (int i = 0; i < 300; ++i) {
-      const Point p = finder.FindColorInImage(image, kRed);
-      // Whatever the other thread did, a hit lies in one of the two images.
-      EXPECT_TRUE(p == kNotFound || (p.x >= 0 && p.x < 8 && p.y >= 0 && p.y < 8));
-      for (int k = 0; k < 3; ++k) finder.FindColorInImage();
+      // Giving the image and the colour starts the walk over in this call, whatever the
+      // other thread did before.
+      EXPECT_EQ(finder.FindColorInImage(image, kRed), firstRed);
+      // The walk then goes on in whichever image was given last: one of its red pixels.
+      for (int k = 0; k < 3; ++k) {
+        const Point p = finder.FindColorInImage();
+        EXPECT_TRUE(p == kNotFound || isRedOfEither(p)) << p.x << ", " << p.y;
+      }
     }
   };
-  std::thread first(walk, std::cref(a)), second(walk, std::cref(b));
+  ASSERT_EQ(bReds.front(), (Point{2, 7}));
+  std::thread first(walk, std::cref(a), aReds.front()), second(walk, std::cref(b), bReds.front());
   first.join();
   second.join();
 }

@@ -107,7 +107,7 @@ TEST(SearchPattern, ToleranceWidensCandidateAndTextButNotBackground) {
   }
 }
 
-TEST(SearchPattern, EmptyListsDecideAsSpecified) {
+TEST(SearchPattern, EmptyBackgroundLetsTheTextDecideExceptInTheExactSearchAndEmptyTextFindsNothing) {
   const Grid g = WithTees(5, 5, {{1, 1}});
   const ByteSet pixels = test::PaletteBytesOf(g);
   const TextPattern tee = TeePattern();

@@ -1,6 +1,8 @@
 // The capture's arithmetic: the drag rectangle, the fade, the slide and the picture fit.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "library/capture_core/capture_motion.h"
 #include "library/capture_core/capture_state.h"
 
@@ -63,19 +65,24 @@ TEST(CaptureMotion, FadeEndsAt120) {
 }
 
 TEST(CaptureMotion, SlideComesToRestWithin14PixelsOfTheEdge) {
-  const std::int32_t guideWidth = 787;
-  for (std::int32_t screen : {640, 800, 1024, 1280, 1366, 1920, 2561}) {
-    std::int32_t left = GuideStartLeft(screen, guideWidth);
-    EXPECT_EQ(left, screen + guideWidth);
-    int steps = 0;
-    while (auto next = NextSlideLeft(left, guideWidth, screen)) {
-      left = *next;
-      ++steps;
+  // From wholly right of the screen to its right edge is twice the guide's width, in steps of
+  // 15: the guide of 787 pixels takes 105 steps and stops 1 pixel short.
+  struct Case {
+    std::int32_t guideWidth, steps, gap;
+  };
+  for (const Case c : {Case{787, 105, 1}, Case{781, 105, 13}, Case{780, 104, 0}}) {
+    for (std::int32_t screen : {640, 800, 1024, 1280, 1366, 1920, 2561}) {
+      SCOPED_TRACE(std::to_string(c.guideWidth) + " on " + std::to_string(screen));
+      std::int32_t left = GuideStartLeft(screen, c.guideWidth);
+      EXPECT_EQ(left, screen + c.guideWidth);
+      int steps = 0;
+      while (auto next = NextSlideLeft(left, c.guideWidth, screen)) {
+        left = *next;
+        ++steps;
+      }
+      EXPECT_EQ(screen - (left + c.guideWidth), c.gap);
+      EXPECT_EQ(steps, c.steps);
     }
-    const std::int32_t gap = screen - (left + guideWidth);
-    EXPECT_GE(gap, 0) << screen;
-    EXPECT_LE(gap, 14) << screen;
-    EXPECT_EQ(steps, (2 * guideWidth + 14) / 15) << screen;
   }
   EXPECT_FALSE(NextSlideLeft(213, 787, 1000)) << "right edge exactly on the screen's edge stops";
 }

@@ -21,4 +21,14 @@ std::wstring controlText(HWND window);
 // The non-empty lines of a text (a run log read with controlText).
 std::vector<std::wstring> textLines(const std::wstring& text);
 
+// The tip that a tool tip of the control's process gives the control (read through memory
+// lent in that process); empty when there is none.
+std::wstring toolTipText(HWND control);
+
+// The speed gauge as the screen shows it, at its ring a tenth of the way up the scale (5 of
+// its 50 rounds a second): in the progress colour while the last second's rounds were above
+// that, in the track's colour below it. For the chart box of 309 x 256 pixels at 96 DPI.
+enum class GaugeRing { kProgress, kTrack, kOther };
+GaugeRing gaugeRingAtATenth(HWND page);
+
 }  // namespace qv::test

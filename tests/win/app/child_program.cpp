@@ -1,5 +1,7 @@
 #include "tests/win/app/child_program.h"
 
+#include <functional>
+
 #include <cstdint>
 
 namespace qv::test {
@@ -37,6 +39,7 @@ bool readFrom(HANDLE process, std::uint32_t address, T& out) {
 
 struct WindowSearch {
   DWORD processId;
+  const std::function<bool(HWND)>& keep;
   std::vector<HWND> windows;
 };
 
@@ -44,7 +47,7 @@ BOOL CALLBACK collectWindow(HWND window, LPARAM param) {
   auto* search = reinterpret_cast<WindowSearch*>(param);
   DWORD owner = 0;
   GetWindowThreadProcessId(window, &owner);
-  if (owner == search->processId && IsWindowVisible(window)) search->windows.push_back(window);
+  if (owner == search->processId && search->keep(window)) search->windows.push_back(window);
   return TRUE;
 }
 
@@ -75,10 +78,14 @@ ChildProgram::~ChildProgram() {
   }
 }
 
-std::vector<HWND> ChildProgram::visibleWindows() const {
-  WindowSearch search{id_, {}};
+std::vector<HWND> topLevelWindowsOf(DWORD processId, const std::function<bool(HWND)>& keep) {
+  WindowSearch search{processId, keep, {}};
   EnumWindows(&collectWindow, reinterpret_cast<LPARAM>(&search));
   return search.windows;
+}
+
+std::vector<HWND> ChildProgram::visibleWindows() const {
+  return topLevelWindowsOf(id_, [](HWND window) { return IsWindowVisible(window) != FALSE; });
 }
 
 HWND ChildProgram::waitForWindow(DWORD timeoutMs) const {

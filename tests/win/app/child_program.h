@@ -2,6 +2,7 @@
 // Quorvela started as a user starts it, watched from outside.
 #include <windows.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -36,6 +37,9 @@ class ChildProgram {
   UniqueHandle process_;
   DWORD id_ = 0;
 };
+
+// The top-level windows of a process that keep() accepts.
+std::vector<HWND> topLevelWindowsOf(DWORD processId, const std::function<bool(HWND)>& keep);
 
 std::wstring windowText(HWND window);
 std::wstring className(HWND window);

@@ -1,7 +1,14 @@
 // The navigation bar and the control-centre page of the built program, seen from outside.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
 #include "app/core/control_centre_design.h"
+#include "tests/support/screen_pixels.h"
+#include "tests/support/wait_until.h"
 #include "tests/win/app/centre_windows.h"
 #include "tests/win/app/session_dpi.h"
 #include "tests/win/app/quorvela_run.h"
@@ -22,13 +29,20 @@ Placed placedIn(HWND parent, int id) {
   return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
 }
 
-// The program started with its control centre settled in place; closed at the end.
+// Whether events end with a page slid into place: a move to 200 earlier, the last to 0.
+bool slidIntoPlace(const std::vector<std::string>& events) {
+  return !events.empty() && events.back() == "left 0" &&
+         std::find(events.begin(), events.end(), "left 200") != events.end();
+}
+
+// The program started with its control centre slid into place; closed at the end.
 struct ShownCentre {
-  explicit ShownCentre(const std::wstring& label) : run(label, kFullStub, kInModuleFolder) {
+  explicit ShownCentre(const std::wstring& label) : run(label, kFullStub, kInModuleFolder, {}, true) {
     form = run.child->waitForWindow();
     if (form) {
       navBar = settledPage(form, kNavPanelId);
       page = settledPage(form, kContentPanelId);
+      EXPECT_TRUE(WaitUntil([this] { return slidIntoPlace(run.pageEvents()); })) << "the page does not slide in";
     }
   }
   ~ShownCentre() {
@@ -80,18 +94,60 @@ TEST(QuorvelaControlCentre, PagesAndControlsScaleEachValueByItself) {
   EXPECT_EQ(direct, 3);
 }
 
-TEST(QuorvelaControlCentre, NavigationButtonOnTheShownPageMovesNothing) {
+TEST(QuorvelaControlCentre, PageSlidesInFrom200PixelsRightAfterStartUp) {
+  const ShownCentre centre(L"centre_slide");
+  ASSERT_NE(centre.page, nullptr);
+  EXPECT_EQ(centre.run.pageEvents(), ShownAndSlidIn());
+  EXPECT_EQ(placedIn(GetDlgItem(centre.form, kContentPanelId), kPageId).left, 0);
+}
+
+// Pixels of a control on screen near the blue (#1E88E5) of the navigation button's monitor.
+int monitorBluePixels(HWND control) {
+  RECT rect{};
+  GetWindowRect(control, &rect);
+  int blue = 0;
+  for (const COLORREF c : ScreenPixels(rect)) {
+    blue += std::abs(GetRValue(c) - 0x1E) < 16 && std::abs(GetGValue(c) - 0x88) < 16 &&
+            std::abs(GetBValue(c) - 0xE5) < 16;
+  }
+  return blue;
+}
+
+// A click handled to its end.
+void click(HWND button) {
+  SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+  SendMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+}
+
+TEST(QuorvelaControlCentre, NavigationButtonShowsTheCentreAndOnTheShownPageMovesNothing) {
   const ShownCentre centre(L"centre_nav");
   HWND page = centre.page;
+  ASSERT_NE(page, nullptr);
   HWND button = GetDlgItem(centre.navBar, navigation_bar::kControlCentreButtonId);
   ASSERT_NE(button, nullptr);
-  PostMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
-  PostMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
-  for (int i = 0; i < 15; ++i) {
-    Sleep(20);
-    ASSERT_EQ(placedIn(GetParent(page), kPageId).left, 0) << "no slide";
-  }
+  SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
+  EXPECT_TRUE(WaitUntil([&] { return monitorBluePixels(button) >= 20; }))
+      << monitorBluePixels(button) << " blue pixels";
+  EXPECT_EQ(toolTipText(button), L"主程序界面");
+
+  // On the shown page a click shows nothing anew and starts no slide.
+  const std::size_t before = centre.run.pageEvents().size();
+  click(button);
+  EXPECT_EQ(centre.run.pageEvents().size(), before);
   EXPECT_TRUE(IsWindowVisible(page));
+
+  // With the page hidden, the click switches to it: shown, and slid in again, once.
+  ShowWindow(page, SW_HIDE);
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(page); }));
+  click(button);
+  EXPECT_TRUE(IsWindowVisible(page));
+  auto since = [&] {
+    const auto events = centre.run.pageEvents();
+    const auto from = events.begin() + static_cast<std::ptrdiff_t>(std::min(before, events.size()));
+    return std::vector<std::string>(from, events.end());
+  };
+  EXPECT_TRUE(WaitUntil([&] { return slidIntoPlace(since()); }));
+  EXPECT_EQ(since(), ShownAndSlidIn());
 }
 
 TEST(QuorvelaControlCentre, InitialTextsClassesAndStates) {

@@ -1,8 +1,9 @@
 // The main form of the built program, seen from outside.
 #include <gtest/gtest.h>
 
-#include "tests/win/app/session_dpi.h"
+#include "tests/support/wait_until.h"
 #include "tests/win/app/quorvela_run.h"
+#include "tests/win/app/session_dpi.h"
 
 namespace qv::test {
 namespace {
@@ -102,16 +103,18 @@ TEST(QuorvelaMainForm, ContentPanelIsWhiteAndNavigationStripButtonFace) {
   QuorvelaRun run(L"colours", kFullStub, kInModuleFolder);
   HWND form = run.child->waitForWindow();
   ASSERT_NE(form, nullptr);
-  Sleep(300);  // let the child paint
   POINT navPoint{20, 250}, contentPoint{400, 250};
   ClientToScreen(form, &navPoint);
   ClientToScreen(form, &contentPoint);
-  HDC screen = GetDC(nullptr);
-  const COLORREF nav = GetPixel(screen, navPoint.x, navPoint.y);
-  const COLORREF content = GetPixel(screen, contentPoint.x, contentPoint.y);
-  ReleaseDC(nullptr, screen);
-  EXPECT_EQ(content, RGB(255, 255, 255));
-  EXPECT_EQ(nav, GetSysColor(COLOR_BTNFACE));
+  auto pixel = [](POINT at) {
+    HDC screen = GetDC(nullptr);
+    const COLORREF colour = GetPixel(screen, at.x, at.y);
+    ReleaseDC(nullptr, screen);
+    return colour;
+  };
+  // Once the child has painted.
+  EXPECT_TRUE(WaitUntil([&] { return pixel(contentPoint) == RGB(255, 255, 255); })) << std::hex << pixel(contentPoint);
+  EXPECT_TRUE(WaitUntil([&] { return pixel(navPoint) == GetSysColor(COLOR_BTNFACE); })) << std::hex << pixel(navPoint);
   PostMessageW(form, WM_CLOSE, 0, 0);
   EXPECT_EQ(run.child->waitForExit(), 0u);
 }

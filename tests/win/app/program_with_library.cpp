@@ -27,15 +27,6 @@ std::vector<std::uint8_t> Target() {
   return MakeBmp24(16, 16, [](int x, int y) { return (x + y) % 2 ? 0xC81E28u : 0x14B45Au; });
 }
 
-bool Eventually(const std::function<bool()>& condition, DWORD timeoutMs) {
-  const ULONGLONG until = GetTickCount64() + timeoutMs;
-  while (!condition()) {
-    if (GetTickCount64() > until) return false;
-    Sleep(20);
-  }
-  return true;
-}
-
 int EnterPresses(const StandInRecord& record, unsigned message) {
   int count = 0;
   for (const auto& m : record.messages) count += m.message == message && m.wParam == VK_RETURN;
@@ -85,8 +76,10 @@ std::vector<std::wstring> ProgramWithLibrary::log() const {
   return textLines(text(quorvela::control_centre::kRunLogBox));
 }
 
-bool ProgramWithLibrary::logGrowsTo(std::size_t lines, DWORD timeoutMs) const {
-  return Eventually([&] { return log().size() >= lines; }, timeoutMs);
+GaugeRing ProgramWithLibrary::gaugeRing() const { return gaugeRingAtATenth(page_); }
+
+bool ProgramWithLibrary::logGrowsTo(std::size_t lines) const {
+  return WaitUntil([&] { return log().size() >= lines; });
 }
 
 }  // namespace qv::test

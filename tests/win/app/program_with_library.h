@@ -4,13 +4,14 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "tests/support/standin_client.h"
+#include "tests/support/wait_until.h"
+#include "tests/win/app/centre_windows.h"
 #include "tests/win/app/child_program.h"
 #include "tests/win/app/program_folder.h"
 
@@ -18,9 +19,6 @@ namespace qv::test {
 
 // Two colours in a checkerboard: nowhere in the stand-in's scene.
 std::vector<std::uint8_t> Target();
-
-// Polls until the condition holds; false after the timeout.
-bool Eventually(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
 
 // Enter key messages of the given kind in the stand-in's record.
 int EnterPresses(const StandInRecord& record, unsigned message);
@@ -43,7 +41,9 @@ class ProgramWithLibrary {
   void clickRun() const;
   std::wstring caption() const;
   std::vector<std::wstring> log() const;
-  bool logGrowsTo(std::size_t lines, DWORD timeoutMs = 10000) const;
+  bool logGrowsTo(std::size_t lines) const;
+  // The speed gauge as the screen shows it (centre_windows.h).
+  GaugeRing gaugeRing() const;
 
   // Posts the quit message to the program's GUI thread, as any process may; the exit code,
   // or nothing when the program still runs after the timeout.

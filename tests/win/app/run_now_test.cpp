@@ -10,6 +10,8 @@
 
 #include "app/core/control_centre_design.h"
 #include "tests/support/standin_client.h"
+#include "tests/support/wait_until.h"
+#include "tests/win/app/centre_windows.h"
 #include "tests/win/app/program_with_library.h"
 
 namespace qv::test {
@@ -26,11 +28,8 @@ const std::wstring kStarted = L"[提示]软件已运行";
 const std::wstring kStopped = L"[提示]软件已停止运行";
 
 // Pixels of the run button as the screen shows it in the orange of the running face
-// (image 508); the idle face (507) is grey.
+// (image 508, also its pointer-over face); the idle face (507) is grey.
 int runningFacePixels(const ProgramWithLibrary& program) {
-  // Pointer away, so that no button shows its hover face.
-  SetCursorPos(0, 0);
-  Sleep(300);
   RECT rect{};
   GetWindowRect(program.control(kRunNowButton), &rect);
   HDC screen = GetDC(nullptr);
@@ -45,6 +44,17 @@ int runningFacePixels(const ProgramWithLibrary& program) {
   return orange;
 }
 
+// The run button comes to show its running face, or its idle one; the pointer is moved
+// away first, so that the button's pointer-over face does not count.
+bool showsRunningFace(const ProgramWithLibrary& program, bool running) {
+  SetCursorPos(0, 0);
+  return WaitUntil([&] { return running ? runningFacePixels(program) > 20 : runningFacePixels(program) == 0; });
+}
+
+bool gaugeShows(const ProgramWithLibrary& program, GaugeRing ring) {
+  return WaitUntil([&] { return program.gaugeRing() == ring; });
+}
+
 TEST(QuorvelaRunNow, IdleClickRunsUntilTheTargetShowsThenOneBurstAndTheTickStops) {
   StandIn standin;
   ASSERT_NE(standin.window(), nullptr);
@@ -52,26 +62,29 @@ TEST(QuorvelaRunNow, IdleClickRunsUntilTheTargetShowsThenOneBurstAndTheTickStops
   ASSERT_TRUE(program.started());
   EXPECT_EQ(program.log(), std::vector<std::wstring>{kWindowFound});
 
+  EXPECT_TRUE(gaugeShows(program, GaugeRing::kTrack)) << "the gauge reads 0 before the run";
   program.clickRun();
   ASSERT_TRUE(program.logGrowsTo(2));
   EXPECT_EQ(program.log().back(), kStarted);
   EXPECT_EQ(program.caption(), kRunningCaption);
-  Sleep(1500);  // rounds go on, the gauge ticks; nothing is sent yet
-  EXPECT_EQ(standin.ReadRecord().messages.size(), 0u);
+  // Rounds go on and the gauge's tick shows them; nothing is sent yet.
+  EXPECT_TRUE(gaugeShows(program, GaugeRing::kProgress)) << "the gauge shows no rounds";
+  EXPECT_EQ(standin.ReadRecordWhenDelivered().messages.size(), 0u);
   EXPECT_EQ(program.log().size(), 2u);
 
   // What covers WeChat is captured with it: the stand-in comes to the top, as the chat the
   // user watches.
   SetWindowPos(standin.window(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   ASSERT_TRUE(standin.PaintTarget(Target(), 300, 200));
-  const StandInRecord record = standin.WaitForMessages(2000, 20000);
+  const StandInRecord record = standin.WaitForMessages(2000);
   EXPECT_EQ(EnterPresses(record, WM_KEYDOWN), 1000);
   EXPECT_EQ(EnterPresses(record, WM_KEYUP), 1000);
   ASSERT_TRUE(program.logGrowsTo(3));
   EXPECT_EQ(program.log(), (std::vector<std::wstring>{kWindowFound, kStarted, kStopped}));
   EXPECT_EQ(program.caption(), kIdleCaption);
-  Sleep(1500);  // the worker ended: no second burst, no further line
-  EXPECT_EQ(standin.ReadRecord().messages.size(), 2000u);
+  // Watched for a while: no second burst, no further line.
+  Sleep(1500);
+  EXPECT_EQ(standin.ReadRecordWhenDelivered().messages.size(), 2000u);
   EXPECT_EQ(program.log().size(), 3u);
 }
 
@@ -80,16 +93,18 @@ TEST(QuorvelaRunNow, ClickWhileRunningStopsItAndOnlyTheTickWritesALineAndResetsT
   ASSERT_NE(standin.window(), nullptr);
   const ProgramWithLibrary program(L"run_stop", Target());
   ASSERT_TRUE(program.started());
-  EXPECT_EQ(runningFacePixels(program), 0);
+  EXPECT_TRUE(showsRunningFace(program, false));
   program.clickRun();
   ASSERT_TRUE(program.logGrowsTo(2));
-  EXPECT_GT(runningFacePixels(program), 20);
+  EXPECT_TRUE(showsRunningFace(program, true));
+  EXPECT_TRUE(gaugeShows(program, GaugeRing::kProgress));
   program.clickRun();
-  ASSERT_TRUE(program.logGrowsTo(3, 3000)) << "the next tick reports the stop";
+  ASSERT_TRUE(program.logGrowsTo(3)) << "the next tick reports the stop";
   EXPECT_EQ(program.log(), (std::vector<std::wstring>{kWindowFound, kStarted, kStopped}));
   EXPECT_EQ(program.caption(), kIdleCaption);
-  EXPECT_EQ(runningFacePixels(program), 0);
-  EXPECT_EQ(standin.ReadRecord().messages.size(), 0u);
+  EXPECT_TRUE(showsRunningFace(program, false));
+  EXPECT_TRUE(gaugeShows(program, GaugeRing::kTrack)) << "the stop shows 0";
+  EXPECT_EQ(standin.ReadRecordWhenDelivered().messages.size(), 0u);
 }
 
 TEST(QuorvelaRunNow, ClickWithWeChatClosedWritesOnlyTheWindowErrorAndTheRunGoesOn) {
@@ -102,7 +117,7 @@ TEST(QuorvelaRunNow, ClickWithWeChatClosedWritesOnlyTheWindowErrorAndTheRunGoesO
   standin->Close();
   program.clickRun();
   ASSERT_TRUE(program.logGrowsTo(3));
-  Sleep(2500);  // two ticks: the run is still on
+  Sleep(2500);  // watched for two ticks: the run is still on
   EXPECT_EQ(program.log(), (std::vector<std::wstring>{kWindowFound, kStarted, kWindowError}));
   EXPECT_EQ(program.caption(), kRunningCaption);
 }
@@ -114,7 +129,7 @@ TEST(QuorvelaRunNow, ClickWithoutATargetWritesTheTargetErrorAndStartsNothing) {
   ASSERT_TRUE(program.started());
   program.clickRun();
   ASSERT_TRUE(program.logGrowsTo(2));
-  Sleep(1500);
+  Sleep(1500);  // watched for a tick: nothing starts
   EXPECT_EQ(program.log(), (std::vector<std::wstring>{kWindowFound, kTargetError}));
   EXPECT_EQ(program.caption(), kIdleCaption);
 }

@@ -4,6 +4,7 @@
 
 #include "app/core/control_centre_design.h"
 #include "app/win/framework/unique_handles.h"
+#include "tests/support/wait_until.h"
 #include "tests/win/app/centre_windows.h"
 #include "tests/win/app/target_image/file_folder.h"
 #include "tests/win/library/pixfarrow_dll.h"
@@ -67,23 +68,15 @@ std::vector<std::wstring> TargetProgram::logLines() const {
   return textLines(controlText(control(quorvela::control_centre::kRunLogBox)));
 }
 
-std::vector<std::wstring> TargetProgram::waitForLogLines(std::size_t count, DWORD timeoutMs) const {
-  const ULONGLONG end = GetTickCount64() + timeoutMs;
-  auto lines = logLines();
-  while (lines.size() < count && GetTickCount64() < end) {
-    Sleep(20);
-    lines = logLines();
-  }
+std::vector<std::wstring> TargetProgram::waitForLogLines(std::size_t count) const {
+  std::vector<std::wstring> lines;
+  WaitUntil([&] { return (lines = logLines()).size() >= count; });
   return lines;
 }
 
 std::vector<COLORREF> TargetProgram::previewColours() const {
-  HWND preview = control(quorvela::control_centre::kTargetPreview);
-  SetForegroundWindow(form_);
-  RedrawWindow(preview, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-  Sleep(100);
   RECT rect{};
-  GetWindowRect(preview, &rect);
+  GetWindowRect(control(quorvela::control_centre::kTargetPreview), &rect);
   const quorvela::win::WindowDc screen(nullptr);
   std::vector<COLORREF> colours;
   for (int i = 1; i <= 3; ++i) {
@@ -93,6 +86,12 @@ std::vector<COLORREF> TargetProgram::previewColours() const {
     }
   }
   return colours;
+}
+
+bool TargetProgram::previewShows(const std::function<bool(const std::vector<COLORREF>&)>& shown) const {
+  SetForegroundWindow(form_);
+  RedrawWindow(control(quorvela::control_centre::kTargetPreview), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  return WaitUntil([&] { return shown(previewColours()); });
 }
 
 bool ProgramHasImage(int id) {

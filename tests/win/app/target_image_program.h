@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -38,11 +39,13 @@ class TargetProgram {
   void postClick(int id) const;
   std::vector<std::wstring> logLines() const;
   // Waits until the log has at least count lines.
-  std::vector<std::wstring> waitForLogLines(std::size_t count, DWORD timeoutMs) const;
+  std::vector<std::wstring> waitForLogLines(std::size_t count) const;
   const std::wstring& folder() const { return folder_.path(); }
   std::wstring targetPath() const { return folder_.path() + L"\\目标图.bmp"; }
   // Colours of the preview as it is on screen, at nine points of a 4 x 4 grid.
   std::vector<COLORREF> previewColours() const;
+  // Redraws the preview and waits until its colours are as `shown` says.
+  bool previewShows(const std::function<bool(const std::vector<COLORREF>&)>& shown) const;
   HWND form() const { return form_; }
 
  private:

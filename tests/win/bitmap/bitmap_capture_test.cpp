@@ -8,6 +8,7 @@
 #include "library/core/nearest_color.h"
 #include "library/win/bitmap/bitmap_class.h"
 #include "library/win/bitmap/gdi_owners.h"
+#include "tests/support/wait_until.h"
 #include "tests/win/bitmap/painted_window.h"
 
 namespace pixfarrow::win {
@@ -87,10 +88,10 @@ TEST(BitmapCapture, WindowThatCannotBeCapturedLeavesTheObjectEmpty) {
   expectRefused(window.get(), kClientW + 50, 24, "x beyond the client area");
   expectRefused(nullptr, 0, 24, "no window");
   ShowWindow(window.get(), SW_MINIMIZE);
-  qv::test::PumpFor(100);
+  ASSERT_TRUE(qv::test::PumpUntil([&] { return IsIconic(window.get()) != FALSE; }));
   expectRefused(window.get(), 0, 24, "minimised");
   ShowWindow(window.get(), SW_HIDE);
-  qv::test::PumpFor(100);
+  ASSERT_TRUE(qv::test::PumpUntil([&] { return !IsWindowVisible(window.get()); }));
   expectRefused(window.get(), 0, 24, "hidden");
 }
 

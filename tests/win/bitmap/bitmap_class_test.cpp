@@ -83,18 +83,21 @@ TEST(BitmapClass, CreateBlankOneByOneAtEightBits) {
 }
 
 TEST(BitmapClass, CreateBlankAtEveryDepth) {
+  // Three pixels a row: 3, 12, 24, 48, 72 or 96 bits, each row padded to 4 bytes.
   struct Case {
     int depth;
     int tableBytes;
+    int rowBytes;
   };
-  for (const Case c : {Case{1, 8}, Case{4, 64}, Case{8, 1024}, Case{16, 0}, Case{24, 0}, Case{32, 0}}) {
+  for (const Case c : {Case{1, 8, 4}, Case{4, 64, 4}, Case{8, 1024, 4}, Case{16, 0, 8}, Case{24, 0, 12},
+                       Case{32, 0, 12}}) {
     SCOPED_TRACE(c.depth);
     新位图操作类 bitmap;
     ASSERT_EQ(bitmap.CreateBlank(3, 2, c.depth), 1);
     ExpectConsistent(bitmap);
     EXPECT_EQ(bitmap.ColorTableSize(), c.tableBytes);
     EXPECT_EQ(bitmap.ColorTableAddress() != nullptr, c.tableBytes > 0);
-    EXPECT_EQ(bitmap.DibRowBytes(), bitmap.RowBytes(3 * c.depth));
+    EXPECT_EQ(bitmap.DibRowBytes(), c.rowBytes);
     EXPECT_EQ(bitmap.PixelBytes(), ByteSet(static_cast<std::size_t>(bitmap.DibRowBytes()) * 2, 0));
   }
 }

@@ -2,6 +2,9 @@
 
 #include <vector>
 
+#include "tests/support/screen_pixels.h"
+#include "tests/support/wait_until.h"
+
 namespace qv::test {
 namespace {
 
@@ -37,15 +40,6 @@ ATOM Register(const wchar_t* name, WNDPROC procedure) {
 
 }  // namespace
 
-void PumpFor(DWORD milliseconds) {
-  const DWORD start = GetTickCount();
-  do {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-    Sleep(10);
-  } while (GetTickCount() - start < milliseconds);
-}
-
 LRESULT CALLBACK PaintedWindow::Procedure(HWND window, UINT message, WPARAM wp, LPARAM lp) {
   switch (message) {
     case WM_PAINT: {
@@ -75,7 +69,7 @@ PaintedWindow::PaintedWindow(int left, int top, int width, int height) {
                             frame.bottom - frame.top, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
   ShowWindow(window_, SW_SHOWNOACTIVATE);
   UpdateWindow(window_);
-  PumpFor(300);
+  shown_ = PumpUntil([this] { return ScreenShows(ClientAreaOnScreen(window_), At); });
 }
 
 PaintedWindow::~PaintedWindow() {
@@ -110,7 +104,7 @@ CoverWindow::CoverWindow(const RECT& area, COLORREF colour) {
   SetWindowLongPtrW(window_, GWLP_USERDATA, static_cast<LONG_PTR>(colour));
   ShowWindow(window_, SW_SHOWNOACTIVATE);
   UpdateWindow(window_);
-  PumpFor(300);
+  shown_ = PumpUntil([&] { return ScreenShows(area, [colour](int, int) { return colour; }); });
 }
 
 CoverWindow::~CoverWindow() {

@@ -9,12 +9,15 @@ namespace qv::test {
 
 class PaintedWindow {
  public:
-  // Client area width x height, placed with its window's top-left at (left, top).
+  // Client area width x height, placed with its window's top-left at (left, top); returns
+  // once the screen shows the pattern (or the wait's ceiling has passed).
   PaintedWindow(int left, int top, int width, int height);
   ~PaintedWindow();
   PaintedWindow(const PaintedWindow&) = delete;
   PaintedWindow& operator=(const PaintedWindow&) = delete;
   HWND get() const { return window_; }
+  // Whether the screen showed the whole pattern before the constructor returned.
+  bool shown() const { return shown_; }
 
   // The colour at client (x, y), as a COLORREF 0x00BBGGRR: none black, and varied enough
   // that a 6 x 6 piece occurs once even in palette indexes.
@@ -32,22 +35,24 @@ class PaintedWindow {
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wp, LPARAM lp);
   HWND window_ = nullptr;
+  bool shown_ = false;
 };
 
-// A plain popup of one colour over a screen rectangle, on top of every other window.
+// A plain popup of one colour over a screen rectangle, on top of every other window;
+// constructed once the screen shows it.
 class CoverWindow {
  public:
   CoverWindow(const RECT& area, COLORREF colour);
   ~CoverWindow();
   CoverWindow(const CoverWindow&) = delete;
   CoverWindow& operator=(const CoverWindow&) = delete;
+  // Whether the screen showed the colour over the whole area before the constructor returned.
+  bool shown() const { return shown_; }
 
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wp, LPARAM lp);
   HWND window_ = nullptr;
+  bool shown_ = false;
 };
-
-// Dispatches this thread's messages for a while, so the X server shows what was drawn.
-void PumpFor(DWORD milliseconds);
 
 }  // namespace qv::test

@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "tests/support/wait_until.h"
+
 namespace qv::test {
 namespace {
 
@@ -33,14 +35,17 @@ CaptureWindows FindCaptureWindows() {
   return s.found;
 }
 
-bool WaitForOverlay(CaptureWindows* found, DWORD ms) {
-  const DWORD start = GetTickCount();
-  while (GetTickCount() - start < ms) {
+bool WaitForOverlay(CaptureWindows* found) {
+  return WaitUntil([found] {
     *found = FindCaptureWindows();
-    if (found->overlay && found->topBoard && found->guide && IsWindowVisible(found->guide)) return true;
-    Sleep(5);
-  }
-  return false;
+    return found->overlay && found->topBoard && found->guide && IsWindowVisible(found->guide);
+  });
+}
+
+LONG WindowWidth(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  return r.right - r.left;
 }
 
 int OverlayAlpha(HWND overlay) {
@@ -50,19 +55,23 @@ int OverlayAlpha(HWND overlay) {
   return alpha;
 }
 
-bool WaitForRest(const CaptureWindows& w, DWORD ms) {
-  const DWORD start = GetTickCount();
-  RECT last{};
-  int still = 0;
-  while (GetTickCount() - start < ms) {
+bool WaitForAnimations(const CaptureWindows& w) {
+  const LONG startLeft = GetSystemMetrics(SM_CXSCREEN) + WindowWidth(w.guide);
+  return WaitUntil([&] {
     RECT r{};
-    GetWindowRect(w.guide, &r);
-    still = EqualRect(&r, &last) ? still + 1 : 0;
-    last = r;
-    if (still >= 20 && OverlayAlpha(w.overlay) == 120) return true;
-    Sleep(10);
-  }
-  return false;
+    return OverlayAlpha(w.overlay) > 0 && GetWindowRect(w.guide, &r) && r.left < startLeft;
+  });
+}
+
+bool WaitForRest(const CaptureWindows& w) {
+  return WaitUntil([&] {
+    RECT r{};
+    return OverlayAlpha(w.overlay) == 120 && GetWindowRect(w.guide, &r) && r.right <= GetSystemMetrics(SM_CXSCREEN);
+  });
+}
+
+bool WaitForCaptureEnd(const CaptureWindows& w) {
+  return WaitUntil([&] { return !IsWindow(w.capture); });
 }
 
 void PostDrag(HWND topBoard, const Drag& drag) {

@@ -20,11 +20,21 @@ struct CaptureWindows {
 // The capture windows of the process that exist now (any may be null).
 CaptureWindows FindCaptureWindows();
 
-// Waits until the overlay and 画板_上层 exist; false after `ms`.
-bool WaitForOverlay(CaptureWindows* found, DWORD ms = 10000);
+// Waits until the overlay and 画板_上层 exist and the guide shows; false when they do not come.
+bool WaitForOverlay(CaptureWindows* found);
 
-// Waits until the guide has stopped moving and the overlay has reached its final opacity.
-bool WaitForRest(const CaptureWindows& w, DWORD ms = 10000);
+// Waits until both animations have taken a step: the overlay has some opacity and the
+// guide has left its start beyond the screen's right edge.
+bool WaitForAnimations(const CaptureWindows& w);
+
+// Waits until both animations are over: the overlay at its final opacity of 120 and the
+// guide's right edge at or left of the screen's (where its slide stops).
+bool WaitForRest(const CaptureWindows& w);
+
+// Waits until the capture window is gone (without a message to its thread).
+bool WaitForCaptureEnd(const CaptureWindows& w);
+
+LONG WindowWidth(HWND window);
 
 // Overlay opacity, -1 when it is not layered.
 int OverlayAlpha(HWND overlay);

@@ -5,10 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <mutex>
+#include <set>
 #include <string>
+#include <vector>
 
 #include "common/capture_result_text.h"
 #include "library/win/capture/capture_screen_region.h"
+#include "tests/support/process_threads.h"
 #include "tests/win/capture/capture_driver.h"
 #include "tests/win/capture/captured_image.h"
 #include "tests/win/capture/pattern_window.h"
@@ -19,6 +23,7 @@ using pixfarrow::capture::CaptureScreenRegion;
 using qv::test::CaptureWindows;
 using qv::test::Drag;
 using qv::test::PatternWindow;
+using qv::test::UniqueHandle;
 
 using Image = qv::test::CapturedImage;
 
@@ -29,15 +34,11 @@ struct Outcome {
   bool parsed = false;
 };
 
-// The X server shows a destroyed window for a moment after Wine lets it go; a capture
-// started at once could freeze it into its snapshot. No user clicks that fast.
+// Each capture freezes the screen into its snapshot. The X server shows a destroyed window
+// for a moment after Wine lets it go, so a capture starts once the pattern shows again, with
+// nothing of the last capture left over it. No user clicks that fast.
 void LetTheScreenSettle() {
-  const DWORD start = GetTickCount();
-  while (GetTickCount() - start < 150) {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-    Sleep(5);
-  }
+  if (FindWindowW(L"QvPatternWindow", nullptr)) EXPECT_TRUE(PatternWindow::OnScreen()) << "the pattern does not show";
 }
 
 Outcome Capture(std::function<void()> drive) {
@@ -135,34 +136,100 @@ TEST_F(CaptureTest, DragTakesExactlyTheSelectedScreenPixels) {
   }
 }
 
+// The mouse messages that this thread (the capture's) takes out of its queue, as a hook on
+// it sees them, in screen coordinates.
+class MouseTaken {
+ public:
+  MouseTaken() : hook_(SetWindowsHookExW(WH_GETMESSAGE, &MouseTaken::Hook, nullptr, GetCurrentThreadId())) {
+    current_ = this;
+  }
+  ~MouseTaken() {
+    UnhookWindowsHookEx(hook_);
+    current_ = nullptr;
+  }
+  MouseTaken(const MouseTaken&) = delete;
+  MouseTaken& operator=(const MouseTaken&) = delete;
+
+  std::size_t Count() const {
+    std::lock_guard lock(mutex_);
+    return taken_.size();
+  }
+  // Whether one of the messages taken after the first `from` is this one.
+  bool TookSince(std::size_t from, UINT message, POINT at) const {
+    std::lock_guard lock(mutex_);
+    for (std::size_t i = from; i < taken_.size(); ++i)
+      if (taken_[i].message == message && taken_[i].at.x == at.x && taken_[i].at.y == at.y) return true;
+    return false;
+  }
+
+ private:
+  struct Taken {
+    UINT message;
+    POINT at;
+  };
+
+  static LRESULT CALLBACK Hook(int code, WPARAM removal, LPARAM lp) {
+    const auto* msg = reinterpret_cast<const MSG*>(lp);
+    if (code == HC_ACTION && removal == PM_REMOVE && current_ && msg->message >= WM_MOUSEFIRST &&
+        msg->message <= WM_MOUSELAST) {
+      POINT at{static_cast<short>(LOWORD(msg->lParam)), static_cast<short>(HIWORD(msg->lParam))};
+      ClientToScreen(msg->hwnd, &at);
+      std::lock_guard lock(current_->mutex_);
+      current_->taken_.push_back({msg->message, at});
+    }
+    return CallNextHookEx(nullptr, code, removal, lp);
+  }
+
+  static inline MouseTaken* current_ = nullptr;
+  HHOOK hook_;
+  mutable std::mutex mutex_;
+  std::vector<Taken> taken_;
+};
+
 // Input through the system's input queue, as a mouse gives it: the window under the
 // pointer gets it, so this fails when another capture window is stacked over the overlay.
-void SendPointer(DWORD flags, POINT at) {
+// As a hand does, each input comes once the capture has taken the one before: moves sent
+// at once would reach it merged, the last one perhaps into the release.
+void SendPointer(const MouseTaken& taken, DWORD flags, POINT at, UINT message) {
   INPUT in{};
   in.type = INPUT_MOUSE;
   in.mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
   in.mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
   in.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  std::size_t before = taken.Count();
   SendInput(1, &in, sizeof in);
-  Sleep(30);
+  EXPECT_TRUE(qv::test::WaitUntil([&] {
+    if (taken.TookSince(before, message, at)) return true;
+    // Under Wine a late pointer event of the X server can put the cursor back before the
+    // capture has taken the move, and merge with it: then the move is made again.
+    POINT now{};
+    GetCursorPos(&now);
+    if (message == WM_MOUSEMOVE && (now.x != at.x || now.y != at.y)) {
+      before = taken.Count();
+      SendInput(1, &in, sizeof in);
+    }
+    return false;
+  })) << "the capture does not take " << std::hex << message << " at (" << std::dec << at.x << ", " << at.y << ")";
 }
 
 TEST_F(CaptureTest, DragWithTheSystemPointerReachesTheOverlay) {
+  const MouseTaken taken;
   Observed seen;
-  const Outcome o = Capture([&seen] {
+  const Outcome o = Capture([&seen, &taken] {
     CaptureWindows w;
     seen.found = qv::test::WaitForOverlay(&w);
     if (!seen.found) return;
     seen.settled = qv::test::WaitForRest(w);
-    SendPointer(0, {20, 20});
-    SendPointer(MOUSEEVENTF_LEFTDOWN, {20, 20});
-    SendPointer(0, {25, 28});
-    SendPointer(0, {10, 10});
-    SendPointer(MOUSEEVENTF_LEFTUP, {10, 10});
+    SendPointer(taken, 0, {20, 20}, WM_MOUSEMOVE);
+    SendPointer(taken, MOUSEEVENTF_LEFTDOWN, {20, 20}, WM_LBUTTONDOWN);
+    SendPointer(taken, 0, {25, 28}, WM_MOUSEMOVE);
+    SendPointer(taken, 0, {10, 10}, WM_MOUSEMOVE);
+    SendPointer(taken, MOUSEEVENTF_LEFTUP, {10, 10}, WM_LBUTTONUP);
     // Without a release on the overlay the capture would wait for ever: close it then.
-    Sleep(1000);
-    const CaptureWindows left = qv::test::FindCaptureWindows();
-    if (left.capture) PostMessageW(left.capture, WM_CLOSE, 0, 0);
+    if (!qv::test::WaitForCaptureEnd(w)) {
+      ADD_FAILURE() << "the release did not end the capture";
+      PostMessageW(w.capture, WM_CLOSE, 0, 0);
+    }
   });
   ASSERT_TRUE(seen.found);
   ExpectPatternRegion(o, 10, 10, 10, 10);
@@ -222,47 +289,48 @@ TEST_F(CaptureTest, PressWithoutMoveKeepsThePreviousRectangleAndAFlatDragIsEmpty
   }
 }
 
+// The animation threads still running when the capture ends: those started since `before`,
+// taken once both have made a step.
+std::function<void()> WhileAnimating(const std::set<DWORD>& before, std::vector<UniqueHandle>* animations,
+                                     std::function<void(const CaptureWindows&)> then) {
+  return [&before, animations, then] {
+    CaptureWindows w;
+    if (!qv::test::WaitForOverlay(&w)) return;
+    EXPECT_TRUE(qv::test::WaitForAnimations(w));
+    *animations = qv::test::ThreadsStartedSince(before);
+    then(w);
+  };
+}
+
 TEST_F(CaptureTest, ReleaseWhileTheGuideSlidesEndsCleanly) {
   for (int round = 0; round < 5; ++round) {
-    const Outcome o = Capture([] {
-      CaptureWindows w;
-      if (qv::test::WaitForOverlay(&w, 10000)) qv::test::PostDrag(w.topBoard, {{10, 10}, {{20, 20}}});
-    });
     SCOPED_TRACE(round);
+    const std::set<DWORD> before = qv::test::ThreadIdsOf();
+    std::vector<UniqueHandle> animations;
+    const Outcome o = Capture(WhileAnimating(before, &animations, [](const CaptureWindows& w) {
+      qv::test::PostDrag(w.topBoard, {{10, 10}, {{20, 20}}});
+    }));
     ExpectPatternRegion(o, 10, 10, 10, 10);
     ExpectGone();
+    EXPECT_TRUE(qv::test::AllEnded(animations)) << "animation threads still running";
   }
-  Sleep(500);  // any animation thread still running would now touch a destroyed window
 }
 
 // A capture ended by WM_QUIT destroys its windows without their destroying events; its
 // animation threads must stop all the same, not go on stepping destroyed windows.
 TEST_F(CaptureTest, QuitWhileTheGuideSlidesEndsTheAnimationThreads) {
-  Capture([] {
-    CaptureWindows w;
-    if (qv::test::WaitForOverlay(&w)) PostMessageW(w.capture, WM_CLOSE, 0, 0);
-  });
-  Sleep(200);
-  const int before = qv::test::ThreadsOfThisProcess();
-  ASSERT_GT(before, 0);
-
+  const std::set<DWORD> before = qv::test::ThreadIdsOf();
+  std::vector<UniqueHandle> animations;
   const DWORD captureThread = GetCurrentThreadId();
-  const Outcome o = Capture([captureThread] {
-    CaptureWindows w;
-    if (qv::test::WaitForOverlay(&w)) PostThreadMessageW(captureThread, WM_QUIT, 7, 0);
-  });
+  const Outcome o = Capture(WhileAnimating(before, &animations, [captureThread](const CaptureWindows&) {
+    PostThreadMessageW(captureThread, WM_QUIT, 7, 0);
+  }));
   MSG quit{};
   EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the quit is passed on";
   EXPECT_EQ(quit.wParam, 7u);
   EXPECT_TRUE(o.parsed) << o.text;
   ExpectGone();
-  // Each thread stops at its next step, a few milliseconds away.
-  int now = qv::test::ThreadsOfThisProcess();
-  for (int i = 0; i < 30 && now > before; ++i) {
-    Sleep(10);
-    now = qv::test::ThreadsOfThisProcess();
-  }
-  EXPECT_LE(now, before) << "animation threads still running";
+  EXPECT_TRUE(qv::test::AllEnded(animations)) << "animation threads still running";
 }
 
 TEST_F(CaptureTest, GuideShowsItsTitleAndSteps) {

@@ -2,6 +2,9 @@
 
 #include <vector>
 
+#include "tests/support/screen_pixels.h"
+#include "tests/support/wait_until.h"
+
 namespace qv::test {
 
 LRESULT CALLBACK PatternWindow::Procedure(HWND window, UINT message, WPARAM wp, LPARAM lp) {
@@ -28,16 +31,22 @@ PatternWindow::PatternWindow() {
   wc.hInstance = GetModuleHandleW(nullptr);
   wc.lpszClassName = L"QvPatternWindow";
   RegisterClassW(&wc);
-  window_ = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, wc.lpszClassName, L"", WS_POPUP | WS_VISIBLE, 0, 0,
+  // Neither topmost nor ever activated, so that the capture's windows lie over it: a drag
+  // made with the system pointer reaches the window under the pointer.
+  window_ = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, wc.lpszClassName, L"", WS_POPUP, 0, 0,
                             kSize, kSize, nullptr, nullptr, wc.hInstance, nullptr);
+  ShowWindow(window_, SW_SHOWNOACTIVATE);
   UpdateWindow(window_);
-  // Let the X server show it before anything reads the screen.
-  const DWORD start = GetTickCount();
-  while (GetTickCount() - start < 300) {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-    Sleep(10);
-  }
+  shown_ = OnScreen();
+}
+
+bool PatternWindow::OnScreen() {
+  return PumpUntil([] { return ScreenShows({0, 0, kSize, kSize}, AtAsColourRef); });
+}
+
+COLORREF PatternWindow::AtAsColourRef(int x, int y) {
+  const std::uint32_t rgb = At(x, y);
+  return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
 }
 
 PatternWindow::~PatternWindow() {

@@ -14,6 +14,10 @@ class PatternWindow {
   ~PatternWindow();
   PatternWindow(const PatternWindow&) = delete;
   PatternWindow& operator=(const PatternWindow&) = delete;
+  // Whether the screen showed the pattern before the constructor returned.
+  bool shown() const { return shown_; }
+  // Dispatches messages until the screen shows the pattern (no other window over it).
+  static bool OnScreen();
 
   // The colour shown at (x, y) of the screen, as 0x00RRGGBB.
   static std::uint32_t At(int x, int y) {
@@ -23,7 +27,9 @@ class PatternWindow {
 
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wp, LPARAM lp);
+  static COLORREF AtAsColourRef(int x, int y);
   HWND window_ = nullptr;
+  bool shown_ = false;
 };
 
 }  // namespace qv::test

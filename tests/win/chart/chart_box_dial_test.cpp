@@ -1,9 +1,6 @@
 // The chart box without a web-view engine (no node.dll anywhere): it draws the dial itself.
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <numbers>
-
 #include "app/win/chart/native_dial.h"
 #include "app/win/framework/unique_handles.h"
 #include "tests/win/chart/chart_test_support.h"
@@ -13,13 +10,12 @@ namespace {
 
 using quorvela::win::EChartsBox;
 
-// The middle of the dial's ring at a share of the scale.
-POINT ringPoint(const RECT& client, double fraction) {
-  const auto ring = quorvela::win::DialRingIn(client);
-  const double radians = quorvela::DialAngleDegrees(fraction) * std::numbers::pi / 180.0;
-  return {std::lround(ring.centreX + ring.radius * std::cos(radians)),
-          std::lround(ring.centreY - ring.radius * std::sin(radians))};
-}
+// Points in the middle of the dial's ring in the box's 309 x 256 pixels (the ring's centre at
+// (154.5, 138.24), radius 107.5, the scale from 225 degrees clockwise through 270): a fifth,
+// nine tenths and 0.99 of the way up the scale; the cases give others with their share.
+constexpr POINT kRingAtAFifth{48, 121};
+constexpr POINT kRingAtNineTenths{257, 171};
+constexpr POINT kRingNearTheTop{234, 211};
 
 // The box's client area drawn through WM_PRINTCLIENT into a top-down 32-bit DIB.
 class DialPicture {
@@ -34,7 +30,6 @@ class DialPicture {
     SendMessageW(box, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc_.get()), PRF_CLIENT);
     GdiFlush();
   }
-  COLORREF ringAt(double fraction) const { return at(ringPoint(client_, fraction)); }
   COLORREF at(POINT point) const {
     const std::uint32_t bgrx = pixels_[point.y * client_.right + point.x];
     return RGB((bgrx >> 16) & 0xFF, (bgrx >> 8) & 0xFF, bgrx & 0xFF);
@@ -78,24 +73,35 @@ TEST(ChartBoxWithoutWebView, DialFollowsTheFeedAndNoScriptRuns) {
   HWND box = GetDlgItem(gauge.host, 119);
   ASSERT_NE(box, nullptr);
 
+  RECT client{};
+  GetClientRect(box, &client);
+  ASSERT_EQ(client.right, 309);
+  ASSERT_EQ(client.bottom, 256);
+
   struct Case {
     int count;
-    double share;
+    POINT ring;
     COLORREF colour;
   };
   // In this order: above 50 the scale steps up to 100, then to 200, and the needle shows
   // the count; the 0 of a run's end brings back 50.
   const Case cases[] = {
-      {0, 0.2, quorvela::win::kDialTrackColour},     {37, 0.2, quorvela::win::kDialProgressColour},
-      {37, 0.9, quorvela::win::kDialTrackColour},    {50, 0.99, quorvela::win::kDialProgressColour},
-      {73, 0.7, quorvela::win::kDialProgressColour}, {73, 0.76, quorvela::win::kDialTrackColour},
-      {160, 0.78, quorvela::win::kDialProgressColour}, {160, 0.82, quorvela::win::kDialTrackColour},
-      {120, 0.58, quorvela::win::kDialProgressColour}, {120, 0.62, quorvela::win::kDialTrackColour},
-      {0, 0.2, quorvela::win::kDialTrackColour},     {37, 0.72, quorvela::win::kDialProgressColour},
+      {0, kRingAtAFifth, quorvela::win::kDialTrackColour},
+      {37, kRingAtAFifth, quorvela::win::kDialProgressColour},
+      {37, kRingAtNineTenths, quorvela::win::kDialTrackColour},
+      {50, kRingNearTheTop, quorvela::win::kDialProgressColour},
+      {73, {241, 75}, quorvela::win::kDialProgressColour},    // 0.70 of 100
+      {73, {256, 102}, quorvela::win::kDialTrackColour},      // 0.76
+      {160, {259, 112}, quorvela::win::kDialProgressColour},  // 0.78 of 200
+      {160, {262, 131}, quorvela::win::kDialTrackColour},     // 0.82
+      {120, {194, 38}, quorvela::win::kDialProgressColour},   // 0.58: no step back within a run
+      {120, {212, 47}, quorvela::win::kDialTrackColour},      // 0.62
+      {0, kRingAtAFifth, quorvela::win::kDialTrackColour},
+      {37, {247, 84}, quorvela::win::kDialProgressColour},    // 0.72 of 50 again
   };
   for (const auto& c : cases) {
     SetGaugeValue(handler.feed, c.count);  // with no engine entry to call
-    EXPECT_EQ(DialPicture(box).ringAt(c.share), c.colour) << c.count << " at " << c.share;
+    EXPECT_EQ(DialPicture(box).at(c.ring), c.colour) << c.count << " at (" << c.ring.x << ", " << c.ring.y << ")";
   }
   // Any count fits the number's box.
   for (int count : {7, 225029, 2147483647}) {
@@ -104,16 +110,12 @@ TEST(ChartBoxWithoutWebView, DialFollowsTheFeedAndNoScriptRuns) {
   }
 
   // The window itself paints anew when the feed changes the value.
-  SetGaugeValue(handler.feed, 0);
-  RECT client{};
-  GetClientRect(box, &client);
-  const POINT at = ringPoint(client, 0.2);
   for (const auto& [count, colour] : {std::pair{0, quorvela::win::kDialTrackColour},
                                       std::pair{37, quorvela::win::kDialProgressColour}}) {
     SetGaugeValue(handler.feed, count);
     UpdateWindow(box);
     const quorvela::win::WindowDc painted(box);
-    EXPECT_EQ(GetPixel(painted.get(), at.x, at.y), colour) << count;
+    EXPECT_EQ(GetPixel(painted.get(), kRingAtAFifth.x, kRingAtAFifth.y), colour) << count;
   }
 }
 

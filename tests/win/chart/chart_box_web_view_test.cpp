@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "app/core/chart_page_scripts.h"
 #include "app/win/framework/wide_text.h"
 #include "tests/win/chart/chart_test_support.h"
 
@@ -54,6 +53,12 @@ std::wstring resourceText(const wchar_t* name) {
   return widen({bytes, SizeofResource(module, resource)});
 }
 
+// The page: one full-size "container" element.
+const std::wstring kPage =
+    L"<!DOCTYPE html><html><head><meta charset=\"utf-8\"><style>"
+    L"html,body{margin:0;padding:0;width:100%;height:100%;overflow:hidden}#container{width:100%;height:100%}"
+    L"</style></head><body><div id=\"container\"></div></body></html>";
+
 std::wstring gaugeOptionScript(const char* value, const char* max = "50") {
   return widen(std::string(R"(window.option={"title":{"show":false},"legend":{"show":false},)") +
                R"("tooltip":{"show":false},"toolbox":{"show":false},"series":[{"min":0,"max":)" + max +
@@ -86,7 +91,9 @@ TEST(ChartBoxWithWebView, PageProtocolFromCreationToTheGaugeFeed) {
   ASSERT_TRUE(record.bound()) << "node.dll is not the recording stand-in";
   EXPECT_TRUE(page.hasWebView());
 
-  const std::wstring applyScript = widen(quorvela::ApplyOptionScript("infographic"));
+  const std::wstring applyScript =
+      L"setTimeout(()=>{if(myChart != undefined)myChart.dispose(); myChart = echarts.init (dom,'infographic'); "
+      L"myChart.setOption(option);},0)";
   ASSERT_TRUE(pumpUntil([&] { return !record.calls().empty() && record.calls().back().text == applyScript; }));
 
   const std::wstring chartScript = resourceText(MAKEINTRESOURCEW(516));
@@ -98,10 +105,10 @@ TEST(ChartBoxWithWebView, PageProtocolFromCreationToTheGaugeFeed) {
       {"wkeCreateWebWindow", L"2 0 0 309 256"},
       {"wkeOnDocumentReady", L""},
       {"wkeShowWindow", L"1"},
-      {"wkeLoadHTMLW", widen(quorvela::ChartPageHtml())},
+      {"wkeLoadHTMLW", kPage},
       {"wkeSetZoomFactor", L"0.90"},
       {"wkeRunJSW", chartScript},
-      {"wkeRunJSW", widen(quorvela::ChartPageGlobalsScript())},
+      {"wkeRunJSW", L"var dom=document.getElementById('container');var myChart;var option={series:[]};"},
       {"wkeRunJSW", gaugeOptionScript("0")},
       {"wkeRunJSW", themeScript},
       {"wkeRunJSW", applyScript},
@@ -115,7 +122,7 @@ TEST(ChartBoxWithWebView, PageProtocolFromCreationToTheGaugeFeed) {
 
   // Each second: the whole option, on a scale that holds the count, then the update of the
   // existing chart.
-  const std::wstring update = widen(quorvela::OptionUpdateScript());
+  const std::wstring update = L"setTimeout(()=>{if(myChart != undefined)myChart.setOption(option);},0)";
   struct Second {
     int count;
     const char* text;

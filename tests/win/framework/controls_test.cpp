@@ -47,19 +47,21 @@ TEST_F(ControlsTest, FontsFollowTheDescriptionAtTheScreenDpi) {
   HDC screen = GetDC(nullptr);
   const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
   ReleaseDC(nullptr, screen);
+  ASSERT_EQ(dpi, 96) << "the heights below are those at 96 DPI";
+  // Points at 96 DPI: 12 give 16 pixels, 18 give 24, 8 give 10.67, rounded to 11.
   struct Case {
     const char* description;
-    int points;
+    LONG height;
     LONG weight;
   };
-  for (const auto& c : {Case{"黑体, 12, 1, 0, 0, 0, 0", 12, 700}, Case{"黑体, 18, 0, 0, 0, 0, 0", 18, 400},
-                        Case{"黑体, 8, 0, 0, 0, 0, 0", 8, 400}}) {
+  for (const auto& c : {Case{"黑体, 12, 1, 0, 0, 0, 0", -16, 700}, Case{"黑体, 18, 0, 0, 0, 0, 0", -24, 400},
+                        Case{"黑体, 8, 0, 0, 0, 0, 0", -11, 400}}) {
     SCOPED_TRACE(c.description);
     const SharedFont font = SetFontFromText(c.description);
     ASSERT_TRUE(font);
     LOGFONTW logFont{};
     ASSERT_EQ(GetObjectW(font->get(), sizeof logFont, &logFont), static_cast<int>(sizeof logFont));
-    EXPECT_EQ(logFont.lfHeight, -static_cast<LONG>(c.points * dpi / 72.0 + 0.5));
+    EXPECT_EQ(logFont.lfHeight, c.height);
     EXPECT_EQ(logFont.lfWeight, c.weight);
     EXPECT_STREQ(logFont.lfFaceName, L"黑体");
     EXPECT_EQ(logFont.lfCharSet, DEFAULT_CHARSET);

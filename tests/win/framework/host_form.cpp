@@ -14,19 +14,7 @@ HWND createHost(HostForm& form) {
   return window;
 }
 
-bool pumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
-  const DWORD start = GetTickCount();
-  while (!done()) {
-    if (GetTickCount() - start > timeoutMs) return done();
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-  }
-  return true;
-}
+bool pumpUntil(const std::function<bool()>& done, DWORD timeoutMs) { return PumpUntil(done, timeoutMs) || done(); }
 
 COLORREF clientPixel(HWND window, int x, int y) {
   UpdateWindow(window);

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "app/win/framework/form.h"
+#include "tests/support/wait_until.h"
 
 namespace qv::test {
 
@@ -19,7 +20,7 @@ class HostForm : public quorvela::VolClass<HostForm, quorvela::win::CVolWinForm>
 HWND createHost(HostForm& form);
 
 // Handles messages until done() holds or the time is up; the final value of done().
-bool pumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 3000);
+bool pumpUntil(const std::function<bool()>& done, DWORD timeoutMs = kEventCeilingMs);
 
 // The colour at a point of the window's client area as it is on the screen.
 COLORREF clientPixel(HWND window, int x, int y);

@@ -16,8 +16,6 @@ using qv::test::AsInt;
 using qv::test::RecordedMessage;
 
 // Posted after an export returns: what comes before it in the record is the export's.
-constexpr unsigned kSentinelKey = 0xE8;  // unassigned virtual key
-constexpr std::uint32_t kSentinelLParam = 0x5A5A0001;
 
 std::uint32_t Scan(std::uint32_t virtualKey) { return MapVirtualKeyA(virtualKey, 0) & 0xFF; }
 std::uint32_t KeyLParam(std::uint32_t virtualKey, bool up) {
@@ -81,24 +79,17 @@ class ChatInput : public ::testing::Test {
 
   std::int32_t Window() const { return AsInt(standin_->window()); }
 
-  // Runs `call`, then collects what reached the stand-in up to the sentinel.
+  // Runs `call`, then collects what it posted to the stand-in.
   template <class Call>
   Observed Observe(Call call) const {
     const size_t mark = standin_->ReadRecord().messages.size();
     Observed o;
     o.calledAt = Now();
     call();
-    PostMessageW(standin_->window(), WM_KEYUP, kSentinelKey, kSentinelLParam);
-    qv::test::StandInRecord rec;
-    for (int i = 0; i < 1000; ++i) {
-      rec = standin_->WaitForMessages(mark + 1, 5000);
-      if (!rec.messages.empty() && rec.messages.back().wParam == kSentinelKey) break;
-      Sleep(5);
-    }
+    const qv::test::StandInRecord rec = standin_->ReadRecordWhenDelivered();
     o.frequency = rec.frequency > 0 ? rec.frequency : 1;
     for (size_t i = mark; i < rec.messages.size(); ++i) {
       const RecordedMessage& m = rec.messages[i];
-      if (m.message == WM_KEYUP && m.wParam == kSentinelKey && m.lParam == kSentinelLParam) break;
       o.posted.push_back({m.message, m.wParam, m.lParam});
       if (IsKey(m.message) && !o.firstKeyAt) o.firstKeyAt = m.at;
       if (!IsKey(m.message) && !o.firstMouseAt) o.firstMouseAt = m.at;

@@ -136,9 +136,15 @@ int ProcessAwareness() {
 
 TEST(LibraryLoadDpi, MakesAnUnawareHostDpiAware) {
   if (GetModuleHandleW(qv::test::PixfarrowDllPath().c_str())) GTEST_SKIP() << "run in a process of its own";
-  if (IsProcessDPIAware()) GTEST_SKIP() << "this system starts every process DPI-aware (Wine: per monitor)";
+  // The test prefix lets processes start unaware, as Windows does (tools/wine-prefix-config).
+  ASSERT_FALSE(IsProcessDPIAware()) << "this process started DPI-aware: nothing to test here";
+  ASSERT_EQ(ProcessAwareness(), 0);
   qv::test::PixfarrowDll dll;
   ASSERT_NE(dll.module(), nullptr);
+  // Checked after a first call, as a host uses the library.
+  auto qwxjb = dll.Export<qv::test::QwxjbFn>("QWXJB");
+  ASSERT_NE(qwxjb, nullptr);
+  qwxjb();
   EXPECT_TRUE(IsProcessDPIAware());
 }
 
@@ -146,7 +152,7 @@ TEST(LibraryLoadDpi, KeepsTheHostsPerMonitorChoice) {
   if (GetModuleHandleW(qv::test::PixfarrowDllPath().c_str())) GTEST_SKIP() << "run in a process of its own";
   auto set = User32<SetContextFn>("SetProcessDpiAwarenessContext");
   if (!set || ProcessAwareness() < 0) GTEST_SKIP() << "no per-monitor DPI interfaces here";
-  // Wine 8 knows only the first per-monitor level, and starts processes with it already.
+  // Wine 8 knows only the first per-monitor level.
   if (!set(kPerMonitorAwareV2)) set(kPerMonitorAwareV1);
   ASSERT_EQ(ProcessAwareness(), kPerMonitorAware);
   qv::test::PixfarrowDll dll;

@@ -1,5 +1,7 @@
 #include "tests/win/library/test_windows.h"
 
+#include "tests/support/wait_until.h"
+
 namespace qv::test {
 
 namespace {
@@ -42,12 +44,12 @@ HungWindow::HungWindow(const std::wstring& title)
       ready_(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
       release_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
   thread_.reset(CreateThread(nullptr, 0, &HungWindow::Run, this, 0, nullptr));
-  if (thread_) WaitPumping(ready_.get(), 5000);
+  if (thread_) WaitPumping(ready_.get(), kEventCeilingMs);
 }
 
 HungWindow::~HungWindow() {
   SetEvent(release_.get());
-  if (thread_) WaitPumping(thread_.get(), 10000);
+  if (thread_) WaitPumping(thread_.get(), kEventCeilingMs);
 }
 
 DWORD WINAPI HungWindow::Run(void* self) {

@@ -18,13 +18,4 @@ bool BindPixfarrow(const PixfarrowDll& dll) {
   return true;
 }
 
-bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
-  const ULONGLONG until = GetTickCount64() + timeoutMs;
-  while (!condition()) {
-    if (GetTickCount64() > until) return false;
-    Sleep(2);
-  }
-  return true;
-}
-
 }  // namespace qv::test

@@ -3,16 +3,11 @@
 // program's start-up binds it.
 #include <windows.h>
 
-#include <functional>
-
 #include "tests/win/library/pixfarrow_dll.h"
 
 namespace qv::test {
 
 // Loads the DLL and fills every slot; false when something is missing.
 bool BindPixfarrow(const PixfarrowDll& dll);
-
-// Polls until the condition holds; false after the timeout.
-bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 20000);
 
 }  // namespace qv::test

@@ -1,6 +1,7 @@
 #include "tests/win/text/text_window.h"
 
-#include "tests/win/bitmap/painted_window.h"
+#include "tests/support/screen_pixels.h"
+#include "tests/support/wait_until.h"
 
 namespace qv::test {
 
@@ -19,7 +20,13 @@ TextWindow::TextWindow(int left, int top, int width, int height, const pixfarrow
   window_ = CreateWindowExW(WS_EX_TOPMOST, wc.lpszClassName, L"text", style, left, top, frame.right - frame.left,
                             frame.bottom - frame.top, nullptr, nullptr, wc.hInstance, this);
   UpdateWindow(window_);
-  PumpFor(300);
+  shown_ = PumpUntil([this] { return ScreenShows(ClientAreaOnScreen(window_), [this](int x, int y) { return At(x, y); }); });
+}
+
+COLORREF TextWindow::At(int x, int y) const {
+  const int tx = x - textX_, ty = y - textY_;
+  const bool text = tx >= 0 && ty >= 0 && tx < drawing_.width && ty < drawing_.height && drawing_.IsText(tx, ty);
+  return text ? RGB(255, 0, 0) : RGB(255, 255, 255);
 }
 
 TextWindow::~TextWindow() {

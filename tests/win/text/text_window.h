@@ -11,12 +11,15 @@ namespace qv::test {
 class TextWindow {
  public:
   // Client area width x height, the window's top-left at (left, top), the drawing's
-  // top-left at client (textX, textY).
+  // top-left at client (textX, textY); returns once the screen shows the text.
   TextWindow(int left, int top, int width, int height, const pixfarrow::TextMask& drawing, int textX, int textY);
   ~TextWindow();
   TextWindow(const TextWindow&) = delete;
   TextWindow& operator=(const TextWindow&) = delete;
   HWND get() const { return window_; }
+  bool shown() const { return shown_; }
+  // The colour shown at client (x, y).
+  COLORREF At(int x, int y) const;
 
   // Screen position of the client area's top-left corner.
   POINT ClientOrigin() const;
@@ -28,6 +31,7 @@ class TextWindow {
   pixfarrow::TextMask drawing_;
   int textX_, textY_;
   HWND window_ = nullptr;
+  bool shown_ = false;
 };
 
 }  // namespace qv::test

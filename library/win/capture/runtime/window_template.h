@@ -14,7 +14,8 @@ namespace pixfarrow::capture {
 
 enum class ControlKind { DrawingBoard, Label, ShapeBox, PictureBox };
 
-struct FontSpec {
+// The font of a template's label.
+struct LabelFont {
   std::wstring face;
   int height = 0;  // character height in pixels
   int weight = FW_NORMAL;
@@ -26,7 +27,7 @@ struct ControlTemplate {
   RECT where{};          // in the client area of `inside`, or of the window
   std::wstring inside;   // name of the containing shape box; empty: the window
   std::wstring text;     // labels
-  FontSpec font;         // labels
+  LabelFont font;         // labels
   bool multiLine = false;
   BoardStyle board;      // drawing boards
   std::span<const std::uint8_t> picture;  // picture boxes

@@ -3,6 +3,9 @@
 // the host program's folder while the library loads. Its capture delivers what a test laid
 // beside the program: the bytes of stub_capture.bin, or the text of stub_capture.txt as it
 // stands; nothing captured without either. The busy build (busy_stub.h) stays inside ZT.
+// Where a test laid an empty stub_page_events.txt beside the program, the first window
+// search starts writing into it what reaches the control-centre page on the program's GUI
+// thread, one line per event: "left N" for a move to left N, "shown" when it is shown.
 #include <windows.h>
 
 #include <atomic>
@@ -36,6 +39,40 @@ std::string resultText;
 
 std::atomic<bool> insideZt{false};
 
+HMODULE stubModule;
+HHOOK pageHook;
+HANDLE pageEvents = INVALID_HANDLE_VALUE;
+
+constexpr int kContentPanelId = 101;
+constexpr int kPageId = 0xFFFF;
+
+void notePageEvent(const std::string& line) {
+  DWORD written = 0;
+  WriteFile(pageEvents, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+}
+
+LRESULT CALLBACK watchPage(int code, WPARAM wp, LPARAM lp) {
+  const auto* call = reinterpret_cast<const CWPRETSTRUCT*>(lp);
+  if (code == HC_ACTION && GetDlgCtrlID(call->hwnd) == kPageId &&
+      GetDlgCtrlID(GetParent(call->hwnd)) == kContentPanelId) {
+    if (call->message == WM_WINDOWPOSCHANGED) {
+      const auto* pos = reinterpret_cast<const WINDOWPOS*>(call->lParam);
+      if (!(pos->flags & SWP_NOMOVE)) notePageEvent("left " + std::to_string(pos->x) + "\n");
+    } else if (call->message == WM_SHOWWINDOW && call->wParam) {
+      notePageEvent("shown\n");
+    }
+  }
+  return CallNextHookEx(pageHook, code, wp, lp);
+}
+
+void startWatchingThePage() {
+  if (pageHook || pageEvents != INVALID_HANDLE_VALUE) return;
+  pageEvents = CreateFileW((hostFolder() + L"\\stub_page_events.txt").c_str(), FILE_APPEND_DATA,
+                           FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (pageEvents != INVALID_HANDLE_VALUE)
+    pageHook = SetWindowsHookExW(WH_CALLWNDPROCRET, watchPage, stubModule, GetCurrentThreadId());
+}
+
 }  // namespace
 
 extern "C" {
@@ -61,15 +98,19 @@ int __stdcall ZT(int, int, int, int) {
   for (;;) Sleep(1);
 }
 #else
-int __stdcall QWXJB() { return 0; }
+int __stdcall QWXJB() {
+  startWatchingThePage();
+  return 0;
+}
 #ifndef QV_STUB_WITHOUT_ZT
 int __stdcall ZT(int, int, int, int) { return 0; }
 #endif
 #endif
 }
 
-BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID reserved) {
+BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID reserved) {
   if (reason == DLL_PROCESS_ATTACH) {
+    stubModule = module;
     const std::wstring host = hostFolder();
     if (!host.empty()) SetCurrentDirectoryW(host.c_str());
   }

@@ -1,0 +1,23 @@
+#pragma once
+// The threads of a process, for waiting until the ones a test started have ended.
+#include <windows.h>
+
+#include <set>
+#include <vector>
+
+#include "tests/support/wait_until.h"
+#include "tests/support/win_handles.h"
+
+namespace qv::test {
+
+// Ids of the live threads of a process.
+std::set<DWORD> ThreadIdsOf(DWORD processId = GetCurrentProcessId());
+
+// The threads of this process that are not in `before`, held open so that each can be
+// waited for (a thread that ends meanwhile is left out).
+std::vector<UniqueHandle> ThreadsStartedSince(const std::set<DWORD>& before);
+
+// Whether every one of the threads has ended within the ceiling.
+bool AllEnded(const std::vector<UniqueHandle>& threads, DWORD ceilingMs = kEventCeilingMs);
+
+}  // namespace qv::test
