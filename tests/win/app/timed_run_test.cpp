@@ -90,10 +90,10 @@ TEST_F(QuorvelaTimedRun, TheRunStartsAtTheSetMomentAndPressesSend) {
   EXPECT_EQ(program.text(kTimedRunButton), kArmedCaption);
 
   // The first tick shows the time left in the entries, some seconds before the moment.
-  ASSERT_TRUE(Eventually([&] {
+  ASSERT_TRUE(WaitUntil([&] {
     const Lines shown = entries(program);
     return shown[0] == L"0" && shown[1] == L"0" && shown != moment->entries;
-  }, 20000)) << "the entries show the time left";
+  })) << "the entries show the time left";
   EXPECT_EQ(standin.ReadRecord().messages.size(), 0u) << "nothing is sent before the moment";
 
   const StandInRecord record = standin.WaitForMessages(2000, 20000);

@@ -1,6 +1,8 @@
 // The chart box without a web-view engine (no node.dll anywhere): it draws the dial itself.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "app/win/chart/native_dial.h"
 #include "app/win/framework/unique_handles.h"
 #include "tests/win/chart/chart_test_support.h"
