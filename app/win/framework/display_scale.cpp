@@ -4,6 +4,7 @@
 
 #include "app/win/framework/procedure_address.h"
 #include "app/win/framework/system_library.h"
+#include "common/win/direct_gdi.h"
 
 namespace quorvela::win {
 
@@ -15,7 +16,7 @@ constexpr int kEffectiveDpi = 0;
 }  // namespace
 
 void requestPerMonitorDpiAwareness() {
-  const UniqueModule shcore = LoadSystemLibrary(L"SHCore.dll");
+  const qv::win::UniqueModule shcore = LoadSystemLibrary(L"SHCore.dll");
   if (!shcore) return;
   if (auto set = procedureAs<SetProcessDpiAwarenessFunction>(GetProcAddress(shcore.get(), "SetProcessDpiAwareness")))
     set(kPerMonitorAware);
@@ -25,7 +26,7 @@ int desktopDpi() {
   HWND desktop = GetDesktopWindow();
   UINT dpiY = 0;
   {
-    const UniqueModule shcore = LoadSystemLibrary(L"SHCore.dll");
+    const qv::win::UniqueModule shcore = LoadSystemLibrary(L"SHCore.dll");
     auto get = shcore ? procedureAs<GetDpiForMonitorFunction>(GetProcAddress(shcore.get(), "GetDpiForMonitor"))
                       : nullptr;
     if (get) {
@@ -34,7 +35,7 @@ int desktopDpi() {
     }
   }
   if (dpiY != 0) return static_cast<int>(dpiY);
-  const WindowDc dc(desktop);
+  const qv::win::DirectGdi::WindowDc dc(desktop);
   return dc.get() ? GetDeviceCaps(dc.get(), LOGPIXELSY) : 96;
 }
 

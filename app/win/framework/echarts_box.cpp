@@ -6,9 +6,9 @@
 #include "app/win/chart/chart_web_view.h"
 #include "app/win/chart/native_dial.h"
 #include "app/win/framework/control_window.h"
-#include "app/win/framework/unique_handles.h"
 #include "app/win/framework/wide_text.h"
 #include "app/win/framework/window_procedure.h"
+#include "common/win/direct_gdi.h"
 
 namespace quorvela::win {
 
@@ -77,7 +77,7 @@ bool EChartsBox::onMessage(WindowMessage& message) {
       message.result = 1;  // painted whole in WM_PAINT
       return true;
     case WM_PAINT: {
-      const PaintDc paint(window);
+      const qv::win::PaintDc paint(window);
       RECT client{};
       GetClientRect(window, &client);
       if (view_->webView) {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/core/external_function_rows.h"
-#include "app/win/framework/unique_handles.h"
+#include "common/win/kernel_owners.h"
 
 namespace quorvela::win {
 
@@ -15,7 +15,7 @@ struct ExternalFunctionTable {
   FARPROC operator[](ExternalFunction f) const { return address[static_cast<std::size_t>(f)]; }
 };
 
-using BoundLibraries = std::vector<UniqueModule>;
+using BoundLibraries = std::vector<qv::win::UniqueModule>;
 
 // Fills every slot; 1 when all are bound, else raises a CVolException with the load or
 // export failure text. Loaded modules go to libraries.

@@ -5,13 +5,14 @@
 #include <cstdint>
 #include <limits>
 
-#include "app/win/framework/unique_handles.h"
+#include "common/win/kernel_owners.h"
 
 namespace quorvela::win {
 
 ByteBuffer ReadFileBytes(const std::wstring& path, std::uint64_t mostBytes) {
-  const UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  const qv::win::UniqueKernelHandle file(CreateFileW(path.c_str(), GENERIC_READ,
+                                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return {};
   LARGE_INTEGER size{};
   if (!GetFileSizeEx(file.get(), &size) || size.QuadPart <= 0 ||

@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "app/win/framework/unique_handles.h"
 #include "app/win/framework/write_all_bytes.h"
+#include "common/win/kernel_owners.h"
 
 namespace quorvela::win {
 
@@ -48,8 +48,8 @@ bool ReplaceFileBytes(const std::wstring& path, const ByteBuffer& bytes) {
   TemporaryFile temporary(createTemporaryFile(path));
   if (temporary.path().empty()) return false;
   {
-    const UniqueFile file(CreateFileW(temporary.path().c_str(), GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+    const qv::win::UniqueKernelHandle file(CreateFileW(temporary.path().c_str(), GENERIC_WRITE, 0, nullptr,
+                                                       TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file || !WriteAllBytes(file.get(), bytes) || !FlushFileBuffers(file.get())) return false;
   }
   if (!MoveFileExW(temporary.path().c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {

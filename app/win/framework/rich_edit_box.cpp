@@ -16,7 +16,7 @@ constexpr LPARAM kNoLimit = 0x7FFFFFFE;
 
 // The control's class lives in its library, loaded once for the process.
 bool richEditLoaded() {
-  static const UniqueModule library = LoadSystemLibrary(L"riched20.dll");
+  static const qv::win::UniqueModule library = LoadSystemLibrary(L"riched20.dll");
   return static_cast<bool>(library);
 }
 

@@ -3,8 +3,8 @@
 #include <windows.h>
 
 #include "app/core/in_place_rewrite.h"
-#include "app/win/framework/unique_handles.h"
 #include "app/win/framework/write_all_bytes.h"
+#include "common/win/kernel_owners.h"
 
 namespace quorvela::win {
 
@@ -37,8 +37,9 @@ class OpenFile : public RewritableFile {
 
 bool WriteFileInPlace(const std::wstring& path, const ByteBuffer& bytes) {
   if (path.empty()) return false;
-  const UniqueFile file(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                    nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  const qv::win::UniqueKernelHandle file(CreateFileW(path.c_str(), GENERIC_WRITE,
+                                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                                     OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return false;
   OpenFile open(file.get());
   return RewriteInPlace(open, bytes);

@@ -4,9 +4,9 @@
 
 #include "app/core/slide_in.h"
 #include "app/win/framework/control_window.h"
-#include "app/win/framework/unique_handles.h"
 #include "app/win/framework/window_leases.h"
 #include "app/win/framework/window_procedure.h"
+#include "common/win/kernel_owners.h"
 
 namespace quorvela::win {
 
@@ -46,7 +46,7 @@ void SlideInPage(const Panel& page) {
   HWND window = windowOf(page);
   if (!window) return;
   auto lease = std::make_unique<std::shared_ptr<WindowLease>>(leaseWindow(window));
-  const UniqueKernelHandle thread(CreateThread(nullptr, 0, &slideThread, lease.get(), 0, nullptr));
+  const qv::win::UniqueKernelHandle thread(CreateThread(nullptr, 0, &slideThread, lease.get(), 0, nullptr));
   if (thread) lease.release();  // the thread owns it now
 }
 

@@ -1,11 +1,11 @@
 #include "app/win/run/automation_worker.h"
 
 #include "app/core/run/automation_worker_loop.h"
-#include "app/win/framework/unique_handles.h"
 #include "app/win/run/find_image_in_shot.h"
 #include "app/win/run/press_send_key.h"
 #include "app/win/run/round_pause.h"
 #include "app/win/run/window_capture.h"
+#include "common/win/kernel_owners.h"
 
 namespace quorvela::win {
 
@@ -41,7 +41,7 @@ DWORD WINAPI AutomationWorker(void* context) {
 
 bool StartAutomationWorker(WorkerContext& context) {
   DWORD threadId = 0;
-  const UniqueKernelHandle thread(CreateThread(nullptr, 0, AutomationWorker, &context, 0, &threadId));
+  const qv::win::UniqueKernelHandle thread(CreateThread(nullptr, 0, AutomationWorker, &context, 0, &threadId));
   return static_cast<bool>(thread);
 }
 

@@ -2,9 +2,9 @@
 
 #include <windows.h>
 
-#include "app/win/framework/unique_handles.h"
 #include "app/win/framework/win_app.h"
 #include "app/win/run/library_calls.h"
+#include "common/win/kernel_owners.h"
 
 namespace quorvela::win {
 
@@ -35,7 +35,7 @@ void pumpOwnMessages() {
 }
 
 void waitOneMillisecond() {
-  const UniqueKernelHandle timer(CreateWaitableTimerW(nullptr, FALSE, nullptr));
+  const qv::win::UniqueKernelHandle timer(CreateWaitableTimerW(nullptr, FALSE, nullptr));
   if (!timer) return;
   LARGE_INTEGER due{};
   due.QuadPart = kOneMillisecondRelative;

@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "app/core/byte_buffer.h"
-#include "app/win/framework/unique_handles.h"
+#include "common/win/direct_gdi.h"
 
 namespace quorvela::win {
 
@@ -38,12 +38,12 @@ class WindowCapturer {
   bool prepare(HDC source, int width, int height);
   ByteBuffer pixelsOf(ByteBuffer storage);
 
-  std::optional<WindowDc> screen_;
-  std::optional<WindowDc> windowDc_;
+  std::optional<qv::win::DirectGdi::WindowDc> screen_;
+  std::optional<qv::win::DirectGdi::WindowDc> windowDc_;
   HWND dcWindow_ = nullptr;
   RECT dcFrame_{};
-  UniqueCreatedDc memory_;
-  UniqueBitmap bitmap_;
+  qv::win::DirectGdi::MemoryDc memory_;
+  qv::win::DirectGdi::Bitmap bitmap_;
   int width_ = 0;
   int height_ = 0;
   int bitsPerPixel_ = 0;

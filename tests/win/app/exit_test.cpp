@@ -24,7 +24,7 @@ class InsideZt {
   bool wait() const { return WaitForSingleObject(event_.get(), 20000) == WAIT_OBJECT_0; }
 
  private:
-  UniqueHandle event_;
+  qv::win::UniqueKernelHandle event_;
 };
 
 TEST(QuorvelaExit, EndsAtOnceWithItsCodeWhileTheWorkerIsInsideTheLibrary) {

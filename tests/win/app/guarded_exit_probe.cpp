@@ -9,7 +9,7 @@
 #include "app/win/framework/external_function_binder.h"
 #include "app/win/framework/guarded_start.h"
 #include "app/win/framework/procedure_address.h"
-#include "app/win/framework/unique_handles.h"
+#include "common/win/kernel_owners.h"
 #include "tests/win/app/stub_library/busy_stub.h"
 
 namespace {
@@ -26,11 +26,11 @@ DWORD WINAPI worker(void*) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-  const UniqueKernelHandle inside(
+  const qv::win::UniqueKernelHandle inside(
       CreateEventW(nullptr, TRUE, FALSE, qv::test::BusyStubEventName(GetCurrentProcessId()).c_str()));
   return runGuarded([&]() -> int {
     ExternalFunctionBinder(externalFunctionTable(), boundLibraries());
-    const UniqueKernelHandle thread(CreateThread(nullptr, 0, worker, nullptr, 0, nullptr));
+    const qv::win::UniqueKernelHandle thread(CreateThread(nullptr, 0, worker, nullptr, 0, nullptr));
     WaitForSingleObject(inside.get(), 20000);
     throw std::runtime_error("a handler failed");
   });

@@ -80,7 +80,7 @@ TEST(QuorvelaStart, FailedBindingShowsOnlyTheErrorBoxAndExitsMinusOne) {
 // The child's modules that were loaded from the folder.
 std::vector<std::wstring> ModulesFrom(DWORD processId, const std::wstring& folder) {
   std::vector<std::wstring> names;
-  const UniqueHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, processId));
+  const qv::win::UniqueKernelHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, processId));
   MODULEENTRY32W module{};
   module.dwSize = sizeof module;
   for (BOOL more = snapshot && Module32FirstW(snapshot.get(), &module); more; more = Module32NextW(snapshot.get(), &module)) {

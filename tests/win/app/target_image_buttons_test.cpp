@@ -8,9 +8,9 @@
 #include <set>
 
 #include "app/core/control_centre_design.h"
+#include "common/win/kernel_owners.h"
 #include "tests/support/bmp_builder.h"
 #include "tests/support/standin_client.h"
-#include "tests/support/win_handles.h"
 #include "tests/win/app/target_image/file_folder.h"
 #include "tests/win/app/target_image_program.h"
 
@@ -109,7 +109,7 @@ TEST(TargetImageButtons, CaptureIntoAFileInUseIsWrittenInPlaceOrKeptAndUsesTheNe
     TargetProgram program(std::wstring(L"capture_in_use_") + c.label, {.targetFile = old, .captureBytes = captured});
     ASSERT_TRUE(program.ready());
     {
-      const UniqueHandle inUse(
+      const qv::win::UniqueKernelHandle inUse(
           CreateFileW(program.targetPath().c_str(), GENERIC_READ, c.sharing, nullptr, OPEN_EXISTING, 0, nullptr));
       ASSERT_TRUE(inUse);
       program.click(kCaptureTargetButton);

@@ -3,7 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "app/core/control_centre_design.h"
-#include "app/win/framework/unique_handles.h"
+#include "common/win/direct_gdi.h"
+#include "common/win/kernel_owners.h"
 #include "tests/support/wait_until.h"
 #include "tests/win/app/centre_windows.h"
 #include "tests/win/app/target_image/file_folder.h"
@@ -77,7 +78,7 @@ std::vector<std::wstring> TargetProgram::waitForLogLines(std::size_t count) cons
 std::vector<COLORREF> TargetProgram::previewColours() const {
   RECT rect{};
   GetWindowRect(control(quorvela::control_centre::kTargetPreview), &rect);
-  const quorvela::win::WindowDc screen(nullptr);
+  const qv::win::DirectGdi::WindowDc screen(nullptr);
   std::vector<COLORREF> colours;
   for (int i = 1; i <= 3; ++i) {
     for (int j = 1; j <= 3; ++j) {
@@ -95,8 +96,7 @@ bool TargetProgram::previewShows(const std::function<bool(const std::vector<COLO
 }
 
 bool ProgramHasImage(int id) {
-  const quorvela::win::UniqueModule program(
-      LoadLibraryExW(builtProgramPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
+  const qv::win::UniqueModule program(LoadLibraryExW(builtProgramPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
   return program && FindResourceW(program.get(), MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10)) != nullptr;
 }
 

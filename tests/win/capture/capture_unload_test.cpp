@@ -11,18 +11,17 @@
 #include <vector>
 
 #include "common/capture_result_text.h"
-#include "tests/support/win_handles.h"
+#include "common/win/kernel_owners.h"
 #include "tests/win/capture/capture_driver.h"
 #include "tests/win/library/pixfarrow_dll.h"
 
 namespace {
 
 using qv::test::CaptureWindows;
-using qv::test::UniqueHandle;
 
 std::set<DWORD> ThreadIds() {
   std::set<DWORD> ids;
-  UniqueHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0));
+  qv::win::UniqueKernelHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0));
   THREADENTRY32 entry{};
   entry.dwSize = sizeof entry;
   for (BOOL more = snapshot && Thread32First(snapshot.get(), &entry); more;
@@ -74,7 +73,7 @@ void HoldThenRelease(const std::set<DWORD>& known, Held* held) {
 
 TEST(CaptureUnload, FreeingTheLibraryAsSoonAsJqmbtReturnsEndsCleanly) {
   const std::wstring path = qv::test::PixfarrowDllPath();
-  UniqueHandle release(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+  qv::win::UniqueKernelHandle release(CreateEventW(nullptr, TRUE, FALSE, nullptr));
   gRelease = release.get();
   const int before = qv::test::ThreadsOfThisProcess();
   ASSERT_GT(before, 0);

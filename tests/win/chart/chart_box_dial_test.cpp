@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "app/win/chart/native_dial.h"
-#include "app/win/framework/unique_handles.h"
+#include "common/win/direct_gdi.h"
 #include "tests/win/chart/chart_test_support.h"
 
 namespace qv::test {
@@ -28,7 +28,7 @@ class DialPicture {
     info.bmiHeader = {sizeof(BITMAPINFOHEADER), client_.right, -client_.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     dc_.reset(CreateCompatibleDC(nullptr));
     bitmap_.reset(CreateDIBSection(dc_.get(), &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&pixels_), nullptr, 0));
-    const quorvela::win::ScopedSelect use(dc_.get(), bitmap_.get());
+    const qv::win::DirectGdi::Selection use(dc_.get(), bitmap_.get());
     SendMessageW(box, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc_.get()), PRF_CLIENT);
     GdiFlush();
   }
@@ -56,8 +56,8 @@ class DialPicture {
 
  private:
   RECT client_{};
-  quorvela::win::UniqueCreatedDc dc_;
-  quorvela::win::UniqueBitmap bitmap_;
+  qv::win::DirectGdi::MemoryDc dc_;
+  qv::win::DirectGdi::Bitmap bitmap_;
   std::uint32_t* pixels_ = nullptr;
 };
 
@@ -116,7 +116,7 @@ TEST(ChartBoxWithoutWebView, DialFollowsTheFeedAndNoScriptRuns) {
                                       std::pair{37, quorvela::win::kDialProgressColour}}) {
     SetGaugeValue(handler.feed, count);
     UpdateWindow(box);
-    const quorvela::win::WindowDc painted(box);
+    const qv::win::DirectGdi::WindowDc painted(box);
     EXPECT_EQ(GetPixel(painted.get(), kRingAtAFifth.x, kRingAtAFifth.y), colour) << count;
   }
 }
