@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "library/core/bmp_decoder.h"
+#include "common/bmp/bmp_decoder.h"
 #include "tests/native/library/bmp_builder.h"
 
 namespace quorvela {

@@ -1,4 +1,4 @@
-#include "library/core/bmp_rle.h"
+#include "common/bmp/bmp_rle.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,10 +1,9 @@
-#include "library/core/bmp_layout.h"
+#include "common/bmp/bmp_layout.h"
 
 #include <algorithm>
 #include <limits>
 
-#include "library/core/dib_layout.h"
-#include "library/core/le_bytes.h"
+#include "common/bmp/le_bytes.h"
 
 namespace pixfarrow {
 namespace {

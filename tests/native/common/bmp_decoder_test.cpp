@@ -1,9 +1,9 @@
-#include "library/core/bmp_decoder.h"
+#include "common/bmp/bmp_decoder.h"
 
 #include <gtest/gtest.h>
 
-#include "bmp_builder.h"
-#include "library/core/bmp_layout.h"
+#include "tests/native/library/bmp_builder.h"
+#include "common/bmp/bmp_layout.h"
 #include "library/core/dib_layout.h"
 
 namespace pixfarrow {

@@ -1,11 +1,11 @@
-#include "library/core/bmp_decoder.h"
+#include "common/bmp/bmp_decoder.h"
 
 #include <algorithm>
 #include <bit>
 
-#include "library/core/bmp_layout.h"
-#include "library/core/bmp_index_rows.h"
-#include "library/core/le_bytes.h"
+#include "common/bmp/bmp_index_rows.h"
+#include "common/bmp/bmp_layout.h"
+#include "common/bmp/le_bytes.h"
 
 namespace pixfarrow {
 namespace {

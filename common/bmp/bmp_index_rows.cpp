@@ -1,8 +1,8 @@
-#include "library/core/bmp_index_rows.h"
+#include "common/bmp/bmp_index_rows.h"
 
 #include <vector>
 
-#include "library/core/bmp_rle.h"
+#include "common/bmp/bmp_rle.h"
 
 namespace pixfarrow {
 

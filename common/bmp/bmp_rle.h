@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <span>
 
-#include "library/core/bmp_index_rows.h"
-#include "library/core/bmp_layout.h"
+#include "common/bmp/bmp_index_rows.h"
+#include "common/bmp/bmp_layout.h"
 
 namespace pixfarrow {
 
