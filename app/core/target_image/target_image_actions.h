@@ -5,9 +5,9 @@
 #include <functional>
 #include <string_view>
 
-#include "app/core/byte_buffer.h"
+#include "app/core/object/byte_buffer.h"
+#include "app/core/run/run_state.h"
 #include "app/core/run/run_texts.h"
-#include "app/core/run_state.h"
 #include "app/core/target_image/captured_bytes.h"
 
 namespace quorvela {

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <limits>
 
-#include "app/core/date/date_time_text.h"
-#include "app/core/run_state.h"
+#include "app/core/framework/date_time_text.h"
+#include "app/core/run/run_state.h"
 #include "app/core/text/text_number.h"
 #include "app/core/timed_run/timed_run_texts.h"
 

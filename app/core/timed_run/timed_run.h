@@ -7,9 +7,9 @@
 #include <optional>
 #include <string>
 
-#include "app/core/date/local_clock.h"
+#include "app/core/framework/local_clock.h"
+#include "app/core/object/vol_stream.h"
 #include "app/core/timed_run/timed_run_ports.h"
-#include "app/core/vol_stream.h"
 
 namespace quorvela {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/core/chart_page_scripts.h"
+#include "app/core/chart/chart_page_scripts.h"
 #include "app/win/framework/wide_text.h"
 
 namespace quorvela::win {

@@ -5,7 +5,7 @@
 #include <numbers>
 #include <string>
 
-#include "app/core/echarts_object.h"
+#include "app/core/chart/echarts_object.h"
 #include "app/win/framework/wide_text.h"
 #include "common/win/direct_gdi.h"
 

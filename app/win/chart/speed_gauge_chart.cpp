@@ -1,7 +1,7 @@
 #include "app/win/chart/speed_gauge_chart.h"
 
-#include "app/core/chart_page_scripts.h"
-#include "app/core/gauge_option.h"
+#include "app/core/chart/chart_page_scripts.h"
+#include "app/core/gauge/gauge_option.h"
 
 namespace quorvela::win {
 

@@ -3,8 +3,8 @@
 // built when the page is ready, and the value fed once a second.
 #include <cstdint>
 
-#include "app/core/echarts_object.h"
-#include "app/core/gauge_option.h"
+#include "app/core/chart/echarts_object.h"
+#include "app/core/gauge/gauge_option.h"
 #include "app/win/framework/echarts_box.h"
 
 namespace quorvela::win {

@@ -1,7 +1,7 @@
 #include "app/win/framework/echarts_box.h"
 
-#include "app/core/chart_page_scripts.h"
-#include "app/core/gauge_reading.h"
+#include "app/core/chart/chart_page_scripts.h"
+#include "app/core/chart/gauge_reading.h"
 #include "app/win/chart/chart_resources.h"
 #include "app/win/chart/chart_web_view.h"
 #include "app/win/chart/native_dial.h"

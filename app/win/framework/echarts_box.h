@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/core/echarts_option.h"
+#include "app/core/chart/echarts_option.h"
 #include "app/win/framework/panel.h"
 
 namespace quorvela::win {

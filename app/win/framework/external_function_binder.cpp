@@ -3,9 +3,9 @@
 #include <optional>
 #include <string>
 
-#include "app/core/library_lookup.h"
-#include "app/core/start_failure_text.h"
-#include "app/core/vol_exception.h"
+#include "app/core/library_binding/library_lookup.h"
+#include "app/core/object/vol_exception.h"
+#include "app/core/start/start_failure_text.h"
 #include "app/win/framework/current_directory_switch.h"
 #include "app/win/framework/program_folder.h"
 #include "app/win/framework/wide_text.h"

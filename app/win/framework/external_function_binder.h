@@ -5,7 +5,7 @@
 #include <array>
 #include <vector>
 
-#include "app/core/external_function_rows.h"
+#include "app/core/library_binding/external_function_rows.h"
 #include "common/win/kernel_owners.h"
 
 namespace quorvela::win {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/core/font_description.h"
+#include "app/core/framework/font_description.h"
 
 namespace quorvela::win {
 

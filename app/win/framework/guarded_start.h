@@ -4,8 +4,8 @@
 // once with exit code -1.
 #include <string>
 
-#include "app/core/start_failure_text.h"
-#include "app/core/user_app.h"
+#include "app/core/framework/user_app.h"
+#include "app/core/start/start_failure_text.h"
 
 namespace quorvela::win {
 

@@ -2,7 +2,7 @@
 // Bytes copied out of this process's memory by address.
 #include <cstdint>
 
-#include "app/core/byte_buffer.h"
+#include "app/core/object/byte_buffer.h"
 
 namespace quorvela::win {
 

@@ -5,7 +5,7 @@
 
 #include <new>
 
-#include "app/core/ui_scale.h"
+#include "app/core/framework/ui_scale.h"
 #include "app/win/framework/display_scale.h"
 #include "app/win/framework/end_process.h"
 #include "app/win/framework/external_function_binder.h"

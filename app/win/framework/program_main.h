@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include "app/core/class_info.h"
+#include "app/core/object/class_info.h"
 
 namespace quorvela::win {
 

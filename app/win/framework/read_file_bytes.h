@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/core/byte_buffer.h"
+#include "app/core/object/byte_buffer.h"
 
 namespace quorvela::win {
 

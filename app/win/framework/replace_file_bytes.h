@@ -2,7 +2,7 @@
 // A file replaced whole, or not at all.
 #include <string>
 
-#include "app/core/byte_buffer.h"
+#include "app/core/object/byte_buffer.h"
 
 namespace quorvela::win {
 

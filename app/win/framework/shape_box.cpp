@@ -1,6 +1,6 @@
 #include "app/win/framework/shape_box.h"
 
-#include "app/core/picture_placement.h"
+#include "app/core/framework/picture_placement.h"
 #include "app/win/framework/control_window.h"
 #include "app/win/framework/window_procedure.h"
 #include "common/win/direct_gdi.h"

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "app/core/ui_scale.h"
+#include "app/core/framework/ui_scale.h"
 #include "app/win/framework/background.h"
 #include "app/win/framework/control_window.h"
 #include "app/win/framework/tool_tip.h"

@@ -1,7 +1,7 @@
 #pragma once
 // The local clock of the system (GetLocalTime) and the time zone's base bias
 // (GetTimeZoneInformation), read anew at every call.
-#include "app/core/date/local_clock.h"
+#include "app/core/framework/local_clock.h"
 
 namespace quorvela::win {
 

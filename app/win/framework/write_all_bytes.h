@@ -2,7 +2,7 @@
 // All of a buffer written to an open file at its file pointer.
 #include <windows.h>
 
-#include "app/core/byte_buffer.h"
+#include "app/core/object/byte_buffer.h"
 
 namespace quorvela::win {
 

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "app/core/in_place_rewrite.h"
+#include "app/core/framework/in_place_rewrite.h"
 #include "app/win/framework/write_all_bytes.h"
 #include "common/win/kernel_owners.h"
 

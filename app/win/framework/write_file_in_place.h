@@ -2,7 +2,7 @@
 // A file written over in place, for when it cannot be replaced whole.
 #include <string>
 
-#include "app/core/byte_buffer.h"
+#include "app/core/object/byte_buffer.h"
 
 namespace quorvela::win {
 

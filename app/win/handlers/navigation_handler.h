@@ -1,6 +1,6 @@
 #pragma once
 // Serves the navigation bar's button and slides a shown page into place.
-#include "app/core/event_object_pointer.h"
+#include "app/core/object/event_object_pointer.h"
 #include "app/win/framework/panel.h"
 #include "app/win/framework/super_button.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 // Serves the run-now button: every click runs the ready check, then starts or stops a run.
-#include "app/core/event_object_pointer.h"
+#include "app/core/object/event_object_pointer.h"
 #include "app/win/framework/super_button.h"
 
 namespace quorvela::win {

@@ -3,7 +3,7 @@
 // runs the control centre's start hook.
 #include <cstdint>
 
-#include "app/core/event_object_pointer.h"
+#include "app/core/object/event_object_pointer.h"
 #include "app/win/chart/speed_gauge_chart.h"
 #include "app/win/framework/timer_control.h"
 

@@ -3,7 +3,7 @@
 // send) and the preview itself.
 #include <cstdint>
 
-#include "app/core/event_object_pointer.h"
+#include "app/core/object/event_object_pointer.h"
 #include "app/win/framework/picture_panel.h"
 #include "app/win/framework/super_button.h"
 

@@ -1,6 +1,6 @@
 #include "app/win/handlers/timed_run_handler.h"
 
-#include "app/core/run_state.h"
+#include "app/core/run/run_state.h"
 #include "app/win/framework/control_window.h"
 #include "app/win/program/application.h"
 #include "app/win/program/program_run.h"

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string_view>
 
-#include "app/core/event_object_pointer.h"
+#include "app/core/object/event_object_pointer.h"
 #include "app/core/timed_run/timed_run.h"
 #include "app/win/framework/edit_box.h"
 #include "app/win/framework/super_button.h"

@@ -1,7 +1,7 @@
 // ControlCentreLayout: the page's 27 controls, each configured and then created, in id order.
-#include "app/core/control_centre_design.h"
-#include "app/core/run_log_line.h"
-#include "app/core/ui_scale.h"
+#include "app/core/control_centre/control_centre_design.h"
+#include "app/core/framework/ui_scale.h"
+#include "app/core/run_log/run_log_line.h"
 #include "app/win/chart/speed_gauge_chart.h"
 #include "app/win/framework/window_procedure.h"
 #include "app/win/pages/control_centre_page.h"

@@ -1,7 +1,7 @@
 #include "app/win/pages/control_centre_page.h"
 
-#include "app/core/control_centre_design.h"
-#include "app/core/ui_scale.h"
+#include "app/core/control_centre/control_centre_design.h"
+#include "app/core/framework/ui_scale.h"
 #include "app/win/pages/page_slide_in.h"
 #include "app/win/program/application.h"
 

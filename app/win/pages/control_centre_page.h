@@ -4,7 +4,7 @@
 // adopt these controls once the page has been created.
 #include <array>
 
-#include "app/core/event_object_pointer.h"
+#include "app/core/object/event_object_pointer.h"
 #include "app/win/framework/echarts_box.h"
 #include "app/win/framework/edit_box.h"
 #include "app/win/framework/group_box.h"

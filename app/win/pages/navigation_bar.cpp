@@ -1,7 +1,7 @@
 #include "app/win/pages/navigation_bar.h"
 
-#include "app/core/control_centre_design.h"
-#include "app/core/ui_scale.h"
+#include "app/core/control_centre/control_centre_design.h"
+#include "app/core/framework/ui_scale.h"
 #include "app/win/framework/window_procedure.h"
 #include "app/win/handlers/navigation_handler.h"
 #include "app/win/program/application.h"

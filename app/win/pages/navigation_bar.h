@@ -1,6 +1,6 @@
 #pragma once
 // The narrow strip on the left of the main form: one button that shows the control centre.
-#include "app/core/event_object_pointer.h"
+#include "app/core/object/event_object_pointer.h"
 #include "app/win/framework/panel.h"
 #include "app/win/framework/super_button.h"
 

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "app/core/slide_in.h"
+#include "app/core/navigation/slide_in.h"
 #include "app/win/framework/control_window.h"
 #include "app/win/framework/window_leases.h"
 #include "app/win/framework/window_procedure.h"

@@ -1,7 +1,7 @@
 #pragma once
 // Holders of the application's parts.
-#include "app/core/empty_component.h"
-#include "app/core/run_state.h"
+#include "app/core/run/run_state.h"
+#include "app/core/start/empty_component.h"
 #include "app/win/handlers/navigation_handler.h"
 #include "app/win/handlers/run_now_handler.h"
 #include "app/win/handlers/speed_gauge_handler.h"

@@ -1,6 +1,6 @@
 #include "app/win/program/main_form.h"
 
-#include "app/core/ui_scale.h"
+#include "app/core/framework/ui_scale.h"
 #include "app/win/framework/program_main.h"
 #include "app/win/framework/window_procedure.h"
 

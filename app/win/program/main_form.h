@@ -1,7 +1,7 @@
 #pragma once
 // The program's one top-level window: a fixed frame holding the navigation strip on the left
 // and the content area on the right.
-#include "app/core/event_object_pointer.h"
+#include "app/core/object/event_object_pointer.h"
 #include "app/win/framework/form.h"
 #include "app/win/framework/panel.h"
 

@@ -1,6 +1,6 @@
 #include "app/win/program/run_log.h"
 
-#include "app/core/run_log_line.h"
+#include "app/core/run_log/run_log_line.h"
 #include "app/win/framework/wide_text.h"
 #include "app/win/program/application.h"
 

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string>
 
-#include "app/core/byte_buffer.h"
-#include "app/core/run_state.h"
+#include "app/core/object/byte_buffer.h"
+#include "app/core/run/run_state.h"
 
 namespace quorvela::win {
 

@@ -2,7 +2,7 @@
 // The library calls of the target image, through the table bound at start-up.
 #include <cstdint>
 
-#include "app/core/byte_buffer.h"
+#include "app/core/object/byte_buffer.h"
 
 namespace quorvela::win {
 

@@ -3,8 +3,8 @@
 // burst after a hit.
 #include <windows.h>
 
+#include "app/core/run/run_state.h"
 #include "app/core/run/worker_slot.h"
-#include "app/core/run_state.h"
 
 namespace quorvela::win {
 

@@ -3,7 +3,7 @@
 // rounds and a test find on the GUI thread both search: ZtCallGuard keeps their calls apart.
 #include <cstdint>
 
-#include "app/core/byte_buffer.h"
+#include "app/core/object/byte_buffer.h"
 
 namespace quorvela::win {
 

@@ -3,7 +3,7 @@
 // address with length 0.
 #include <cstdint>
 
-#include "app/core/byte_buffer.h"
+#include "app/core/object/byte_buffer.h"
 
 namespace quorvela::win {
 

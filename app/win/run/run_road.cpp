@@ -1,6 +1,6 @@
 #include "app/win/run/run_road.h"
 
-#include "app/core/run/gauge_tick.h"
+#include "app/core/gauge/gauge_tick.h"
 #include "app/core/run/run_now.h"
 #include "app/win/run/library_calls.h"
 #include "app/win/run/window_capture.h"

@@ -6,8 +6,8 @@
 #include <string_view>
 
 #include "app/core/run/run_ports.h"
+#include "app/core/run/run_state.h"
 #include "app/core/run/worker_slot.h"
-#include "app/core/run_state.h"
 #include "app/win/run/automation_worker.h"
 
 namespace quorvela::win {

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "app/core/byte_buffer.h"
+#include "app/core/object/byte_buffer.h"
 #include "common/win/direct_gdi.h"
 
 namespace quorvela::win {

@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "app/core/control_centre_design.h"
+#include "app/core/control_centre/control_centre_design.h"
 #include "tests/support/screen_pixels.h"
 #include "tests/support/wait_until.h"
 #include "tests/win/app/centre_windows.h"
-#include "tests/win/app/session_dpi.h"
 #include "tests/win/app/quorvela_run.h"
+#include "tests/win/app/session_dpi.h"
 
 namespace qv::test {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "app/core/control_centre_design.h"
+#include "app/core/control_centre/control_centre_design.h"
 #include "tests/support/bmp_builder.h"
 #include "tests/win/app/centre_windows.h"
 #include "tests/win/app/quorvela_run.h"

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/core/control_centre_design.h"
+#include "app/core/control_centre/control_centre_design.h"
 #include "tests/support/bmp_builder.h"
 #include "tests/win/app/centre_windows.h"
 #include "tests/win/library/pixfarrow_dll.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/core/control_centre_design.h"
+#include "app/core/control_centre/control_centre_design.h"
 #include "tests/support/standin_client.h"
 #include "tests/support/wait_until.h"
 #include "tests/win/app/centre_windows.h"

@@ -7,7 +7,7 @@
 #include <functional>
 #include <set>
 
-#include "app/core/control_centre_design.h"
+#include "app/core/control_centre/control_centre_design.h"
 #include "common/win/kernel_owners.h"
 #include "tests/support/bmp_builder.h"
 #include "tests/support/standin_client.h"

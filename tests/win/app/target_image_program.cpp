@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/core/control_centre_design.h"
+#include "app/core/control_centre/control_centre_design.h"
 #include "common/win/direct_gdi.h"
 #include "common/win/kernel_owners.h"
 #include "tests/support/wait_until.h"

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/core/byte_buffer.h"
+#include "app/core/object/byte_buffer.h"
 #include "tests/win/app/child_program.h"
 #include "tests/win/app/program_folder.h"
 

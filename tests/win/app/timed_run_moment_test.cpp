@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "app/core/control_centre_design.h"
+#include "app/core/control_centre/control_centre_design.h"
 #include "tests/support/standin_client.h"
 #include "tests/win/app/program_with_library.h"
 

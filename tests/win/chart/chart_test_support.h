@@ -3,7 +3,7 @@
 // handler as SpeedGaugeHandler does.
 #include <windows.h>
 
-#include "app/core/event_object_pointer.h"
+#include "app/core/object/event_object_pointer.h"
 #include "app/win/chart/speed_gauge_chart.h"
 #include "tests/win/framework/host_form.h"
 

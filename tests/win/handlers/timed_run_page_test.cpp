@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/core/run_state.h"
+#include "app/core/run/run_state.h"
 #include "app/core/timed_run/timed_run_texts.h"
 #include "app/win/framework/control_window.h"
 #include "app/win/framework/font.h"

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/core/external_function_rows.h"
+#include "app/core/library_binding/external_function_rows.h"
 #include "app/win/framework/external_function_binder.h"
 
 namespace qv::test {
