@@ -1,5 +1,5 @@
 #pragma once
-// The control-centre page and the navigation bar, as designed at 96 DPI.
+// The control-centre page as designed at 96 DPI.
 #include <array>
 
 #include "app/core/framework/control_design.h"
@@ -45,13 +45,5 @@ enum Id : int {
 extern const std::array<ControlDesign, 27> kControls;
 
 }  // namespace control_centre
-
-namespace navigation_bar {
-
-inline constexpr int kWidth = 47;
-inline constexpr int kControlCentreButtonId = 101;
-inline constexpr DesignRect kControlCentreButton{0, 1, 47, 45};
-
-}  // namespace navigation_bar
 
 }  // namespace quorvela

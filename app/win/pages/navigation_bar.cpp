@@ -2,6 +2,7 @@
 
 #include "app/core/control_centre/control_centre_design.h"
 #include "app/core/framework/ui_scale.h"
+#include "app/core/navigation/navigation_bar_design.h"
 #include "app/win/framework/window_procedure.h"
 #include "app/win/handlers/navigation_handler.h"
 #include "app/win/program/application.h"

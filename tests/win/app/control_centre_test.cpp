@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/core/control_centre/control_centre_design.h"
+#include "app/core/navigation/navigation_bar_design.h"
 #include "tests/support/screen_pixels.h"
 #include "tests/support/wait_until.h"
 #include "tests/win/app/centre_windows.h"

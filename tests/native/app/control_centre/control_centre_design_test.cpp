@@ -1,4 +1,5 @@
 #include "app/core/control_centre/control_centre_design.h"
+#include "app/core/navigation/navigation_bar_design.h"
 
 #include <gtest/gtest.h>
 
