@@ -18,8 +18,8 @@
 #include <string>
 #include <vector>
 
+#include "app/win/library_binding/library_calls.h"
 #include "app/win/run/find_image_in_shot.h"
-#include "app/win/run/library_calls.h"
 #include "app/win/run/press_send_key.h"
 #include "app/win/run/run_road.h"
 #include "app/win/run/window_capture.h"

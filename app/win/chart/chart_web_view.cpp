@@ -3,7 +3,7 @@
 #include <string>
 
 #include "app/core/chart/chart_page_scripts.h"
-#include "app/win/framework/wide_text.h"
+#include "app/win/platform/wide_text.h"
 
 namespace quorvela::win {
 

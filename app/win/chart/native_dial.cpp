@@ -6,7 +6,7 @@
 #include <string>
 
 #include "app/core/chart/echarts_object.h"
-#include "app/win/framework/wide_text.h"
+#include "app/win/platform/wide_text.h"
 #include "common/win/direct_gdi.h"
 
 namespace quorvela::win {

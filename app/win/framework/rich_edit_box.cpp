@@ -5,8 +5,8 @@
 #include <algorithm>
 
 #include "app/win/framework/control_window.h"
-#include "app/win/framework/system_library.h"
 #include "app/win/framework/window_procedure.h"
+#include "app/win/platform/system_library.h"
 
 namespace quorvela::win {
 

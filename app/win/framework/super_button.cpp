@@ -8,8 +8,8 @@
 #include "app/win/framework/background.h"
 #include "app/win/framework/control_window.h"
 #include "app/win/framework/tool_tip.h"
-#include "app/win/framework/wide_text.h"
 #include "app/win/framework/window_procedure.h"
+#include "app/win/platform/wide_text.h"
 #include "common/win/direct_gdi.h"
 
 namespace quorvela::win {

@@ -2,7 +2,7 @@
 
 #include <mutex>
 
-#include "app/win/run/library_calls.h"
+#include "app/win/library_binding/library_calls.h"
 
 namespace quorvela::win {
 

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "app/win/framework/win_app.h"
-#include "app/win/run/library_calls.h"
+#include "app/win/library_binding/library_calls.h"
 #include "common/win/kernel_owners.h"
 
 namespace quorvela::win {

@@ -2,7 +2,7 @@
 
 #include "app/core/gauge/gauge_tick.h"
 #include "app/core/run/run_now.h"
-#include "app/win/run/library_calls.h"
+#include "app/win/library_binding/library_calls.h"
 #include "app/win/run/window_capture.h"
 
 namespace quorvela::win {

@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <stdexcept>
 
-#include "app/win/framework/external_function_binder.h"
-#include "app/win/framework/guarded_start.h"
-#include "app/win/framework/procedure_address.h"
+#include "app/win/library_binding/external_function_binder.h"
+#include "app/win/platform/procedure_address.h"
+#include "app/win/start/guarded_start.h"
 #include "common/win/kernel_owners.h"
 #include "tests/win/app/stub_library/busy_stub.h"
 

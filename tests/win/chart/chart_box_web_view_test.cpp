@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/win/framework/wide_text.h"
+#include "app/win/platform/wide_text.h"
 #include "tests/win/chart/chart_test_support.h"
 
 namespace qv::test {

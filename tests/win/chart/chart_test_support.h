@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include "app/core/object/event_object_pointer.h"
-#include "app/win/chart/speed_gauge_chart.h"
+#include "app/win/gauge/speed_gauge_chart.h"
 #include "tests/win/framework/host_form.h"
 
 namespace qv::test {

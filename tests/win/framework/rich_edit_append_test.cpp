@@ -6,7 +6,7 @@
 #include "app/win/framework/font.h"
 #include "app/win/framework/rich_edit_box.h"
 #include "app/win/framework/window_procedure.h"
-#include "app/win/program/run_log.h"
+#include "app/win/run_log/run_log.h"
 #include "tests/win/framework/host_form.h"
 
 namespace qv::test {

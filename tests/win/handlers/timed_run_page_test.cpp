@@ -13,10 +13,10 @@
 #include "app/win/framework/control_window.h"
 #include "app/win/framework/font.h"
 #include "app/win/framework/rich_edit_box.h"
-#include "app/win/framework/wide_text.h"
 #include "app/win/framework/window_procedure.h"
-#include "app/win/handlers/timed_run_handler.h"
-#include "app/win/program/run_log.h"
+#include "app/win/platform/wide_text.h"
+#include "app/win/run_log/run_log.h"
+#include "app/win/timed_run/timed_run_handler.h"
 #include "tests/win/framework/host_form.h"
 
 namespace qv::test {

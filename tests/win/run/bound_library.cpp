@@ -3,7 +3,7 @@
 #include <string>
 
 #include "app/core/library_binding/external_function_rows.h"
-#include "app/win/framework/external_function_binder.h"
+#include "app/win/library_binding/external_function_binder.h"
 
 namespace qv::test {
 

@@ -6,9 +6,9 @@
 #include <cstdlib>
 #include <optional>
 
-#include "app/win/framework/read_file_bytes.h"
-#include "app/win/framework/replace_file_bytes.h"
-#include "app/win/framework/write_file_in_place.h"
+#include "app/win/platform/read_file_bytes.h"
+#include "app/win/platform/replace_file_bytes.h"
+#include "app/win/platform/write_file_in_place.h"
 #include "common/win/kernel_owners.h"
 #include "tests/win/app/program_folder.h"
 #include "tests/win/app/target_image/file_folder.h"

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/win/program/target_image_file.h"
+#include "app/win/target_image/target_image_file.h"
 #include "common/win/kernel_owners.h"
 #include "tests/win/app/program_folder.h"
 #include "tests/win/app/target_image/file_folder.h"

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "app/win/framework/external_function_binder.h"
-#include "app/win/program/target_image_library.h"
+#include "app/win/library_binding/external_function_binder.h"
+#include "app/win/target_image/target_image_library.h"
 #include "common/capture_result_text.h"
 #include "tests/win/app/target_image/file_folder.h"
 
