@@ -4,7 +4,7 @@
 
 namespace quorvela {
 
-void GaugeTick(RunState& state, RunNowPort& port) {
+void GaugeTick(RunState& state, GaugePort& port) {
   if (state.running.load() != 0) {
     // One exchange: a round added between a read and a reset would be lost.
     port.setGaugeValue(state.roundCount.exchange(0));

@@ -11,7 +11,5 @@ inline constexpr std::string_view kStartFailureCaption = "运行时异常";
 inline constexpr std::string_view kUnmanagedExceptionText = "程序在运行时抛出了未被管理的异常";
 
 std::string caughtExceptionText(const CVolException& error);
-std::string libraryLoadFailedText(std::string_view libraryPath);
-std::string exportMissingText(std::string_view libraryPath, std::string_view exportName);
 
 }  // namespace quorvela

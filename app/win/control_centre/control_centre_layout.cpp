@@ -1,10 +1,10 @@
 // ControlCentreLayout: the page's 27 controls, each configured and then created, in id order.
 #include "app/core/control_centre/control_centre_design.h"
 #include "app/core/framework/ui_scale.h"
+#include "app/core/gauge/gauge_option.h"
 #include "app/core/run_log/run_log_line.h"
 #include "app/win/control_centre/control_centre_page.h"
 #include "app/win/framework/window_procedure.h"
-#include "app/win/gauge/speed_gauge_chart.h"
 
 namespace quorvela::win {
 
@@ -77,6 +77,11 @@ class Layout {
     timer.create(place(id));
   }
 
+  void chart(EChartsBox& chart, int id) const {
+    chart.create(place(id));
+    SetUpSpeedGaugeChart(chart);
+  }
+
   void swatch(ShapeBox& shape, int id, std::int32_t logType) const {
     shape.background = kWhite;
     shape.outlineColour = kBlack;
@@ -105,6 +110,12 @@ class Layout {
 
 }  // namespace
 
+void SetUpSpeedGaugeChart(EChartsBox& chart) {
+  SetUpGaugeChartOption(chart.option);
+  chart.theme = kGaugeTheme;
+  chart.setZoomFactor(kGaugeZoom);
+}
+
 void ControlCentrePage::layout() {
   bindEvents();
   const Layout layout(*this);
@@ -129,8 +140,7 @@ void ControlCentrePage::layout() {
   layout.label(SecondUnitLabel, kSecondUnitLabel, kGrey, false, true);
   layout.groupBox(SpeedGaugeGroup, kSpeedGaugeGroup, true);
   layout.timer(GaugeTimer, kGaugeTimer);
-  SpeedGaugeChart.create(layout.place(kSpeedGaugeChart));
-  SetUpSpeedGaugeChart(SpeedGaugeChart);
+  layout.chart(SpeedGaugeChart, kSpeedGaugeChart);
   layout.groupBox(RunLogGroup, kRunLogGroup, false);
   layout.swatch(ErrorSwatch, kErrorSwatch, static_cast<std::int32_t>(RunLogType::kError));
   layout.label(ErrorSwatchLabel, kErrorSwatchLabel, kSystemColour, false, false);

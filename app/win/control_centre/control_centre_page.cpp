@@ -2,8 +2,6 @@
 
 #include "app/core/control_centre/control_centre_design.h"
 #include "app/core/framework/ui_scale.h"
-#include "app/win/navigation/page_slide_in.h"
-#include "app/win/start/application.h"
 
 namespace quorvela::win {
 
@@ -63,16 +61,13 @@ void ControlCentrePage::writeMembers(VolStream& stream) const {
   for (const WindowObject* control : controlsInIdOrder()) control->writeToStream(&stream);
 }
 
-std::int32_t ControlCentreCreatedCallback(CVolObject*, CVolObject*, std::int32_t) {
-  theApplication().components.handlerSet.speedGaugeHandler.StartupHook();
+std::int32_t ControlCentreCreatedCallback(CVolObject* owner, CVolObject*, std::int32_t) {
+  if (ControlCentreStartPort* start = static_cast<ControlCentrePage*>(owner)->links_.start) start->StartupHook();
   return 0;
 }
 
 std::int32_t PageShownCallback(CVolObject* owner, CVolObject*, std::int32_t) {
-  auto& handler = theApplication().components.handlerSet.navigationHandler;
-  handler.slidingPage.releaseBeforeAssign();
-  handler.slidingPage = static_cast<const Panel&>(*static_cast<ControlCentrePage*>(owner));
-  SlideInPage(handler.slidingPage);
+  if (ControlCentreShownPort* shown = static_cast<ControlCentrePage*>(owner)->links_.shown) shown->PageShown();
   return 0;
 }
 

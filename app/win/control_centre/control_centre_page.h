@@ -4,6 +4,7 @@
 // adopt these controls once the page has been created.
 #include <array>
 
+#include "app/core/control_centre/control_centre_port.h"
 #include "app/core/object/event_object_pointer.h"
 #include "app/win/chart/echarts_box.h"
 #include "app/win/framework/edit_box.h"
@@ -18,6 +19,13 @@
 
 namespace quorvela::win {
 
+// What the page's created and shown events start; given by start-up before any window
+// exists.
+struct ControlCentreLinks {
+  ControlCentreStartPort* start = nullptr;
+  ControlCentreShownPort* shown = nullptr;
+};
+
 class ControlCentrePage : public VolClass<ControlCentrePage, Panel> {
  public:
   static constexpr const char* kClassName = "quorvela::win::ControlCentrePage";
@@ -28,6 +36,8 @@ class ControlCentrePage : public VolClass<ControlCentrePage, Panel> {
   // Copies the container, then each control in id order; keeps this page's event record.
   ControlCentrePage& operator=(const ControlCentrePage& other);
   ~ControlCentrePage() override;
+
+  void setLinks(const ControlCentreLinks& links) { links_ = links; }
 
   int clientWidth() const override;
   int clientHeight() const override;
@@ -72,8 +82,18 @@ class ControlCentrePage : public VolClass<ControlCentrePage, Panel> {
   void writeMembers(VolStream& stream) const override;
 
  private:
+  friend std::int32_t ControlCentreCreatedCallback(CVolObject*, CVolObject*, std::int32_t);
+  friend std::int32_t PageShownCallback(CVolObject*, CVolObject*, std::int32_t);
+
+  ControlCentreLinks links_;
   EventRecord events_;
 };
+
+// Theme, series defaults, hidden components and zoom of the freshly created chart box.
+void SetUpSpeedGaugeChart(EChartsBox& chart);
+
+// Theme, series defaults, hidden components and zoom of the freshly created chart box.
+void SetUpSpeedGaugeChart(EChartsBox& chart);
 
 std::int32_t ControlCentreCreatedCallback(CVolObject* owner, CVolObject* sender, std::int32_t extra);
 std::int32_t PageShownCallback(CVolObject* owner, CVolObject* sender, std::int32_t extra);

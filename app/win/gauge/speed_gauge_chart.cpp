@@ -5,19 +5,6 @@
 
 namespace quorvela::win {
 
-void SetUpSpeedGaugeChart(EChartsBox& chart) {
-  SetUpGaugeChartOption(chart.option);
-  chart.theme = kGaugeTheme;
-  chart.setZoomFactor(kGaugeZoom);
-}
-
-std::int32_t GaugeChartReadyCallback(CVolObject* owner, CVolObject* sender, std::int32_t passed,
-                                     EChartsOption* option) {
-  auto* feedOwner = dynamic_cast<SpeedGaugeFeedOwner*>(owner);
-  if (!feedOwner) return 0;
-  return BuildGaugeOption(feedOwner->speedGaugeFeed(), sender, passed, option);
-}
-
 std::int32_t BuildGaugeOption(SpeedGaugeFeed& feed, CVolObject* sender, std::int32_t, EChartsOption* option) {
   if (sender != &feed.chart || !option) return 0;
   AddGaugeSeries(*option, feed.series);

@@ -1,6 +1,6 @@
 #pragma once
-// The speed gauge's chart: its set-up after the layout has created it, the gauge option
-// built when the page is ready, and the value fed once a second.
+// The speed gauge's chart: the gauge option built when the page is ready, and the value fed
+// once a second.
 #include <cstdint>
 
 #include "app/core/chart/echarts_object.h"
@@ -9,9 +9,6 @@
 
 namespace quorvela::win {
 
-// Theme, series defaults, hidden components and zoom of a freshly created chart box.
-void SetUpSpeedGaugeChart(EChartsBox& chart);
-
 // What SpeedGaugeHandler keeps for the gauge: its copy of SpeedGaugeChart and the gauge
 // series with its one data item and its scale.
 struct SpeedGaugeFeed {
@@ -19,18 +16,6 @@ struct SpeedGaugeFeed {
   GaugeSeries series;
 };
 
-// Implemented by the handler that owns the feed; the ready callback reaches it this way.
-class SpeedGaugeFeedOwner {
- public:
-  virtual SpeedGaugeFeed& speedGaugeFeed() = 0;
-
- protected:
-  ~SpeedGaugeFeedOwner() = default;
-};
-
-// Ready event of the chart box, bound with the owning handler's record.
-std::int32_t GaugeChartReadyCallback(CVolObject* owner, CVolObject* sender, std::int32_t passed,
-                                     EChartsOption* option);
 // Adds the gauge series to option and pushes it to the page; 0. Ignores other senders.
 std::int32_t BuildGaugeOption(SpeedGaugeFeed& feed, CVolObject* sender, std::int32_t passed, EChartsOption* option);
 // Shows n on the gauge, on a scale that holds it, without making the chart anew.

@@ -1,31 +1,54 @@
 #pragma once
 // Serves the speed gauge's timer (the rounds of each second, and the stop after a run) and
-// runs the control centre's start hook.
+// runs the control centre's start hook. The handler is the gauge's port (GaugePort), over
+// its chart and timer and the run button it is linked to.
 #include <cstdint>
+#include <string_view>
 
+#include "app/core/control_centre/control_centre_port.h"
+#include "app/core/gauge/gauge_port.h"
 #include "app/core/object/event_object_pointer.h"
+#include "app/core/run/run_state.h"
+#include "app/win/control_centre/control_centre_page.h"
 #include "app/win/framework/timer_control.h"
 #include "app/win/gauge/speed_gauge_chart.h"
+#include "app/win/run/run_now_handler.h"
+#include "app/win/target_image/target_image_handler.h"
+#include "app/win/timed_run/timed_run_handler.h"
 
 namespace quorvela::win {
 
-class SpeedGaugeHandler : public VolClass<SpeedGaugeHandler, CVolObject>, public SpeedGaugeFeedOwner {
+// What the handler works with beyond its controls; given by start-up before any window
+// exists.
+struct SpeedGaugeLinks {
+  RunState* state = nullptr;
+  const ControlCentrePage* page = nullptr;  // the controls to adopt, the run log
+  // The page's other handlers, which the start hook binds; the run button the stop resets.
+  RunNowHandler* runNow = nullptr;
+  TargetImageHandler* targetImage = nullptr;
+  TimedRunHandler* timedRun = nullptr;
+};
+
+class SpeedGaugeHandler : public VolClass<SpeedGaugeHandler, CVolObject>,
+                          public GaugePort,
+                          public ControlCentreStartPort {
  public:
   static constexpr const char* kClassName = "quorvela::win::SpeedGaugeHandler";
 
   SpeedGaugeHandler();
   SpeedGaugeHandler(const SpeedGaugeHandler& other) : SpeedGaugeHandler() { *this = other; }
   // Copies the timer, the chart and the gauge's series; keeps this handler's own event
-  // record.
+  // record and links.
   SpeedGaugeHandler& operator=(const SpeedGaugeHandler& other);
   ~SpeedGaugeHandler() override;
 
+  void setLinks(const SpeedGaugeLinks& links) { links_ = links; }
   // Once, when the control centre has been created: the handlers adopt the page's
   // controls, the stored target image is read, WeChat's window is searched once.
-  void StartupHook();
+  void StartupHook() override;
+  // The start hook's first steps: the page's chart and timer adopted and bound.
+  void BindGauge();
   void bindMembers();
-  void SetGaugeValue(std::int32_t value) { quorvela::win::SetGaugeValue(gauge, value); }
-  SpeedGaugeFeed& speedGaugeFeed() override { return gauge; }
 
   TimerControl GaugeTimer;
   // SpeedGaugeChart and the gauge series with its one data item.
@@ -42,9 +65,20 @@ class SpeedGaugeHandler : public VolClass<SpeedGaugeHandler, CVolObject>, public
   }
 
  private:
+  friend std::int32_t GaugeTimerTick(CVolObject*, CVolObject*, std::int32_t);
+
+  void setGaugeValue(std::int32_t value) override;
+  void setGaugeInterval(int milliseconds) override;
+  void appendRunLog(int type, std::string_view text) override;
+  void setRunButtonText(std::string_view text) override;
+  void setRunButtonImage(int image) override;
+
+  SpeedGaugeLinks links_;
   EventRecord events_;
 };
 
+// Ready event of the chart box: the gauge option built and pushed to the page.
+std::int32_t GaugeChartReadyCallback(CVolObject* owner, CVolObject* sender, std::int32_t passed, EChartsOption* option);
 std::int32_t GaugeTimerTick(CVolObject* owner, CVolObject* sender, std::int32_t extra);
 
 }  // namespace quorvela::win

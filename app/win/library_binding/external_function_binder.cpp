@@ -3,9 +3,9 @@
 #include <optional>
 #include <string>
 
+#include "app/core/library_binding/binding_failure_text.h"
 #include "app/core/library_binding/library_lookup.h"
 #include "app/core/object/vol_exception.h"
-#include "app/core/start/start_failure_text.h"
 #include "app/win/platform/current_directory_switch.h"
 #include "app/win/platform/program_folder.h"
 #include "app/win/platform/wide_text.h"
@@ -59,17 +59,5 @@ int ExternalFunctionBinder(ExternalFunctionTable& table, BoundLibraries& librari
   }
   return 1;
 }
-
-ExternalFunctionTable& externalFunctionTable() {
-  static ExternalFunctionTable table;
-  return table;
-}
-
-BoundLibraries& boundLibraries() {
-  static BoundLibraries libraries;
-  return libraries;
-}
-
-void ExternalLibraryRelease() { boundLibraries().clear(); }
 
 }  // namespace quorvela::win

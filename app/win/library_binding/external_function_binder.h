@@ -21,9 +21,4 @@ using BoundLibraries = std::vector<qv::win::UniqueModule>;
 // export failure text. Loaded modules go to libraries.
 int ExternalFunctionBinder(ExternalFunctionTable& table, BoundLibraries& libraries);
 
-// The program-wide table and list; the slots are read-only after start-up.
-ExternalFunctionTable& externalFunctionTable();
-BoundLibraries& boundLibraries();
-void ExternalLibraryRelease();
-
 }  // namespace quorvela::win

@@ -4,8 +4,6 @@
 #include "app/core/framework/ui_scale.h"
 #include "app/core/navigation/navigation_bar_design.h"
 #include "app/win/framework/window_procedure.h"
-#include "app/win/navigation/navigation_handler.h"
-#include "app/win/start/application.h"
 
 namespace quorvela::win {
 
@@ -62,8 +60,8 @@ void NavigationBar::writeMembers(VolStream& stream) const {
   NavControlCentreButton.writeToStream(&stream);
 }
 
-std::int32_t NavigationBarCreatedCallback(CVolObject*, CVolObject*, std::int32_t) {
-  theApplication().components.handlerSet.navigationHandler.BindNavigation();
+std::int32_t NavigationBarCreatedCallback(CVolObject* owner, CVolObject*, std::int32_t) {
+  if (NavigationHandler* handler = static_cast<NavigationBar*>(owner)->handler_) handler->BindNavigation();
   return 0;
 }
 

@@ -3,6 +3,7 @@
 #include "app/core/object/event_object_pointer.h"
 #include "app/win/framework/panel.h"
 #include "app/win/framework/super_button.h"
+#include "app/win/navigation/navigation_handler.h"
 
 namespace quorvela::win {
 
@@ -15,6 +16,10 @@ class NavigationBar : public VolClass<NavigationBar, Panel> {
   // Copies the container and the button; keeps this page's own event record.
   NavigationBar& operator=(const NavigationBar& other);
   ~NavigationBar() override;
+
+  // The handler that adopts the bar's button once the bar has been created; given by
+  // start-up before any window exists.
+  void setLinks(NavigationHandler* handler) { handler_ = handler; }
 
   int clientWidth() const override;
   int clientHeight() const override;
@@ -29,6 +34,9 @@ class NavigationBar : public VolClass<NavigationBar, Panel> {
   void writeMembers(VolStream& stream) const override;
 
  private:
+  friend std::int32_t NavigationBarCreatedCallback(CVolObject*, CVolObject*, std::int32_t);
+
+  NavigationHandler* handler_ = nullptr;
   EventRecord events_;
 };
 

@@ -1,6 +1,6 @@
 #include "app/win/navigation/navigation_handler.h"
 
-#include "app/win/start/application.h"
+#include "app/win/navigation/page_slide_in.h"
 
 namespace quorvela::win {
 
@@ -32,8 +32,9 @@ void NavigationHandler::bindMembers() {
 }
 
 std::int32_t NavigationHandler::BindNavigation() {
+  if (!links_.navigationButton) return 0;
   NavControlCentreButton.releaseBeforeAssign();
-  NavControlCentreButton = theApplication().components.pageSet.navigationBar.NavControlCentreButton;
+  NavControlCentreButton = *links_.navigationButton;
   bindMembers();
   return 0;
 }
@@ -42,7 +43,14 @@ void NavigationHandler::SwitchPage(int pageIndex) {
   if (pageIndex != kControlCentrePage) return;
   NavControlCentreButton.setImage(kMonitorImage);
   NavControlCentreButton.setAltImage(0);
-  theApplication().components.pageSet.controlCentrePage.show();
+  if (links_.controlCentrePage) links_.controlCentrePage->show();
+}
+
+void NavigationHandler::PageShown() {
+  if (!links_.controlCentrePage) return;
+  slidingPage.releaseBeforeAssign();
+  slidingPage = *links_.controlCentrePage;
+  SlideInPage(slidingPage);
 }
 
 void NavigationHandler::readMembers(VolStream& stream) {

@@ -1,25 +1,38 @@
 #pragma once
 // Serves the navigation bar's button and slides a shown page into place.
+#include <cstdint>
+
+#include "app/core/control_centre/control_centre_port.h"
 #include "app/core/object/event_object_pointer.h"
 #include "app/win/framework/panel.h"
 #include "app/win/framework/super_button.h"
 
 namespace quorvela::win {
 
-class NavigationHandler : public VolClass<NavigationHandler, CVolObject> {
+// What the handler works with beyond its own members; given by start-up before any window
+// exists.
+struct NavigationLinks {
+  const SuperButton* navigationButton = nullptr;  // the navigation bar's, to adopt
+  Panel* controlCentrePage = nullptr;             // the page it shows and slides in
+};
+
+class NavigationHandler : public VolClass<NavigationHandler, CVolObject>, public ControlCentreShownPort {
  public:
   static constexpr const char* kClassName = "quorvela::win::NavigationHandler";
 
   NavigationHandler();
   NavigationHandler(const NavigationHandler& other) : NavigationHandler() { *this = other; }
-  // Copies the page and the button; keeps this handler's own event record.
+  // Copies the page and the button; keeps this handler's own event record and links.
   NavigationHandler& operator=(const NavigationHandler& other);
   ~NavigationHandler() override;
 
+  void setLinks(const NavigationLinks& links) { links_ = links; }
   // Adopts the navigation bar's button and binds its click.
   std::int32_t BindNavigation();
   void bindMembers();
   void SwitchPage(int pageIndex);
+  // The control centre was shown: it slides in on a thread of its own.
+  void PageShown() override;
 
   // The page being slid in: a copy of the last page shown, sharing its window.
   Panel slidingPage;
@@ -30,6 +43,7 @@ class NavigationHandler : public VolClass<NavigationHandler, CVolObject> {
   void writeMembers(VolStream& stream) const override;
 
  private:
+  NavigationLinks links_;
   EventRecord events_;
 };
 

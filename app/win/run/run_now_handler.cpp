@@ -1,7 +1,11 @@
 #include "app/win/run/run_now_handler.h"
 
-#include "app/win/start/application.h"
-#include "app/win/start/program_run.h"
+#include <string>
+
+#include "app/core/run/run_now.h"
+#include "app/win/framework/control_window.h"
+#include "app/win/run_log/run_log.h"
+#include "common/win/kernel_owners.h"
 
 namespace quorvela::win {
 
@@ -21,21 +25,46 @@ RunNowHandler::~RunNowHandler() {
   events_.reset();
 }
 
+void RunNowHandler::setLinks(const RunNowLinks& links) {
+  links_ = links;
+  worker_ = {links.state, links.library};
+}
+
 void RunNowHandler::bindMembers() {
   RunNowButton.clickEvent.bind(&RunNowButtonCallback, events_);
   RunNowButton.listenToWindow();
 }
 
 void RunNowHandler::BindRunNow() {
+  if (!links_.page) return;
   RunNowButton.releaseBeforeAssign();
-  RunNowButton = theApplication().components.pageSet.controlCentrePage.RunNowButton;
+  RunNowButton = links_.page->RunNowButton;
   bindMembers();
 }
 
+std::uint32_t RunNowHandler::searchWeChatWindow() { return links_.library->QWXJB(); }
+
+bool RunNowHandler::startWorker() {
+  // The thread is never joined: its handle goes at once.
+  const qv::win::UniqueKernelHandle thread(CreateThread(nullptr, 0, &AutomationWorker, &worker_, 0, nullptr));
+  return static_cast<bool>(thread);
+}
+
+void RunNowHandler::appendRunLog(int type, std::string_view text) {
+  AppendRunLog(links_.page->RunLogBox, type, std::string(text));
+}
+
+void RunNowHandler::setRunButtonImage(int image) { RunNowButton.setImage(image); }
+
+void RunNowHandler::setRunButtonText(std::string_view text) { SetControlText(RunNowButton, std::string(text)); }
+
+void RunNowHandler::setGaugeInterval(int milliseconds) { links_.gaugeTimer->setInterval(milliseconds); }
+
 std::int32_t RunNowButtonCallback(CVolObject* owner, CVolObject* sender, std::int32_t) {
   auto* handler = static_cast<RunNowHandler*>(owner);
-  if (sender != &handler->RunNowButton) return 0;
-  if (CheckReady() == 1) ToggleRunNow();
+  RunState* state = handler->links_.state;
+  if (sender != &handler->RunNowButton || !state) return 0;
+  if (CheckReady(*state, *handler) == 1) ToggleRunNow(*state, automationWorkerSlot, *handler);
   return 0;
 }
 

@@ -155,4 +155,6 @@ ByteBuffer CaptureWindowBmp(std::uint32_t window) {
   return capturer.capture(window);
 }
 
+void CaptureWeChatWindow(RunState& state) { state.screenshot.replace(CaptureWindowBmp(state.windowHandle.load())); }
+
 }  // namespace quorvela::win

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "app/core/object/byte_buffer.h"
+#include "app/core/run/run_state.h"
 #include "common/win/direct_gdi.h"
 
 namespace quorvela::win {
@@ -54,5 +55,9 @@ class WindowCapturer {
 
 // One capture with a capturer of its own.
 ByteBuffer CaptureWindowBmp(std::uint32_t window);
+
+// Replaces the run state's screenshot by a capture of its window (a test find on the GUI
+// thread; the worker keeps a capturer of its own).
+void CaptureWeChatWindow(RunState& state);
 
 }  // namespace quorvela::win

@@ -2,11 +2,10 @@
 
 #include "app/core/run_log/run_log_line.h"
 #include "app/win/platform/wide_text.h"
-#include "app/win/start/application.h"
 
 namespace quorvela::win {
 
-void AppendRunLogTo(const RichEditBox& log, std::int32_t type, const std::string& text) {
+void AppendRunLog(const RichEditBox& log, std::int32_t type, const std::string& text) {
   const auto colour = runLogColour(type);
   if (!colour) return;
   RichTextFont format;
@@ -15,10 +14,6 @@ void AppendRunLogTo(const RichEditBox& log, std::int32_t type, const std::string
   format.colour = *colour;
   const RichTextOptions options;  // null: the paragraph format stays as it is
   RichEditAppend(log, widen(text) + L"\r\n", format, options);
-}
-
-void AppendRunLog(std::int32_t type, const std::string& text) {
-  AppendRunLogTo(theApplication().components.pageSet.controlCentrePage.RunLogBox, type, text);
 }
 
 }  // namespace quorvela::win

@@ -10,9 +10,6 @@ namespace quorvela::win {
 
 // Type 0 error (red), 1 warning (blue), 2 information (green); any other type writes
 // nothing. The text (UTF-8) carries its own tag; "\r\n" ends the line.
-void AppendRunLog(std::int32_t type, const std::string& text);
-
-// The same, into a given log box.
-void AppendRunLogTo(const RichEditBox& log, std::int32_t type, const std::string& text);
+void AppendRunLog(const RichEditBox& log, std::int32_t type, const std::string& text);
 
 }  // namespace quorvela::win

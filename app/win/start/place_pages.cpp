@@ -1,7 +1,6 @@
 #include "app/win/start/place_pages.h"
 
 #include "app/win/framework/window_procedure.h"
-#include "app/win/start/application.h"
 
 namespace quorvela::win {
 
@@ -20,10 +19,9 @@ void placeIn(Panel& panel, Panel& page) {
 
 }  // namespace
 
-void PlacePages() {
-  Application& app = theApplication();
-  placeIn(app.mainForm.navPanel, app.components.pageSet.navigationBar);
-  placeIn(app.mainForm.contentPanel, app.components.pageSet.controlCentrePage);
+void PlacePages(MainForm& form, PageSet& pages) {
+  placeIn(form.navPanel, pages.navigationBar);
+  placeIn(form.contentPanel, pages.controlCentrePage);
 }
 
 }  // namespace quorvela::win

@@ -9,7 +9,6 @@
 #include "app/win/framework/framework_state.h"
 #include "app/win/framework/message_loop.h"
 #include "app/win/framework/win_app.h"
-#include "app/win/library_binding/external_function_binder.h"
 #include "app/win/platform/display_scale.h"
 #include "app/win/platform/end_process.h"
 #include "app/win/start/guarded_start.h"
@@ -57,9 +56,8 @@ int ProgramMain(HINSTANCE instance, const ClassInfo& applicationClass) {
     EndProcessNow(static_cast<UINT>(runGuarded([&] { return CVolMainMessageLoop(*app); })));
   }
 
-  // Without a main window no run can have started.
+  // Without a main window no run can have started. The tree goes, then the library.
   application.reset();
-  ExternalLibraryRelease();
   if (comReady) CoUninitialize();
   return exitCode;
 }

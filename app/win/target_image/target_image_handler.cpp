@@ -1,8 +1,14 @@
 #include "app/win/target_image/target_image_handler.h"
 
-#include "app/core/target_image/target_image_actions.h"
-#include "app/win/start/application.h"
-#include "app/win/target_image/target_image_ports.h"
+#include <string>
+
+#include "app/core/run/run_now.h"
+#include "app/win/run/press_send_key.h"
+#include "app/win/run/window_capture.h"
+#include "app/win/run_log/run_log.h"
+#include "app/win/target_image/picture_from_bytes.h"
+#include "app/win/target_image/target_image_file.h"
+#include "app/win/target_image/target_image_library.h"
 
 namespace quorvela::win {
 
@@ -48,6 +54,8 @@ void TargetImageHandler::writeMembers(VolStream& stream) const {
 
 namespace {
 
+constexpr int kPlaceholderImage = 506;
+
 template <class Control>
 void adopt(Control& copy, const Control& pageControl) {
   copy.releaseBeforeAssign();
@@ -56,33 +64,56 @@ void adopt(Control& copy, const Control& pageControl) {
 
 }  // namespace
 
-void BindTargetImageHandler(TargetImageHandler& handler) {
-  Application& app = theApplication();
-  const ControlCentrePage& page = app.components.pageSet.controlCentrePage;
-  RunState& state = app.components.runState;
-  adopt(handler.CaptureTargetButton, page.CaptureTargetButton);
-  adopt(handler.TestFindButton, page.TestFindButton);
-  adopt(handler.TestSendButton, page.TestSendButton);
-  handler.bindMembers();
-  const TargetImagePorts ports = MakeTargetImagePorts(handler.TargetPreview);
-  ReportStartupWindow(state, ports);
-  adopt(handler.TargetPreview, page.TargetPreview);
+void TargetImageHandler::BindTargetImageHandler() {
+  if (!links_.page) return;
+  const ControlCentrePage& page = *links_.page;
+  adopt(CaptureTargetButton, page.CaptureTargetButton);
+  adopt(TestFindButton, page.TestFindButton);
+  adopt(TestSendButton, page.TestSendButton);
+  bindMembers();
+  ReportStartupWindow(*links_.state, *this);
+  adopt(TargetPreview, page.TargetPreview);
   // No event of the preview is bound; its copy only becomes the one that paints.
-  handler.TargetPreview.listenToWindow();
-  ShowStoredTarget(state, ports);
+  TargetPreview.listenToWindow();
+  ShowStoredTarget(*links_.state, *this);
 }
+
+const char* TargetImageHandler::runCapture() { return links_.library->JQMBT(); }
+
+ByteBuffer TargetImageHandler::readMemory(std::uint32_t address, std::int32_t length) {
+  return CopyCapturedBytes(address, length);
+}
+
+std::uint32_t TargetImageHandler::searchWindow() { return links_.library->QWXJB(); }
+
+std::int32_t TargetImageHandler::findWeChatWindow() { return FindWeChatWindow(*links_.state, *links_.runNow); }
+
+void TargetImageHandler::captureWeChatWindow() { CaptureWeChatWindow(*links_.state); }
+
+std::int32_t TargetImageHandler::findImageInShot(const ByteBuffer& shot, const ByteBuffer& target) {
+  return links_.library->ZT(shot, target);
+}
+
+void TargetImageHandler::pressSendKey(std::uint32_t window) { PressSendKey(*links_.library, window); }
+
+void TargetImageHandler::appendRunLog(int type, std::string_view utf8) {
+  AppendRunLog(links_.page->RunLogBox, type, std::string(utf8));
+}
+
+bool TargetImageHandler::showPicture(const ByteBuffer& bytes) { return SetPictureFromBytes(TargetPreview, bytes); }
+
+void TargetImageHandler::showPlaceholder() { SetPictureFromResource(TargetPreview, kPlaceholderImage); }
+
+void TargetImageHandler::writeTargetFile(const ByteBuffer& bytes) { StoreTargetImageFile(bytes); }
 
 std::int32_t TargetImageButtonCallback(CVolObject* owner, CVolObject* sender, std::int32_t) {
-  return OnTargetImageButton(*static_cast<TargetImageHandler*>(owner), sender);
-}
-
-std::int32_t OnTargetImageButton(TargetImageHandler& handler, CVolObject* sender) {
+  auto& handler = *static_cast<TargetImageHandler*>(owner);
+  if (!handler.links_.state) return 0;
   TargetButton button = TargetButton::Other;
   if (sender == &handler.CaptureTargetButton) button = TargetButton::Capture;
   if (sender == &handler.TestFindButton) button = TargetButton::TestFind;
   if (sender == &handler.TestSendButton) button = TargetButton::TestSend;
-  RunState& state = theApplication().components.runState;
-  return quorvela::OnTargetImageButton(button, state, MakeTargetImagePorts(handler.TargetPreview));
+  return OnTargetImageButton(button, *handler.links_.state, handler);
 }
 
 }  // namespace quorvela::win

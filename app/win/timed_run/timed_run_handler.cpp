@@ -1,10 +1,9 @@
 #include "app/win/timed_run/timed_run_handler.h"
 
-#include "app/core/run/run_state.h"
+#include "app/core/run/run_now.h"
 #include "app/win/framework/control_window.h"
+#include "app/win/run/automation_worker.h"
 #include "app/win/run_log/run_log.h"
-#include "app/win/start/application.h"
-#include "app/win/start/program_run.h"
 
 namespace quorvela::win {
 
@@ -18,7 +17,7 @@ TimedRunHandler& TimedRunHandler::operator=(const TimedRunHandler& other) {
     MinuteEdit = other.MinuteEdit;
     SecondEdit = other.SecondEdit;
     CountdownTimer = other.CountdownTimer;
-    rules = other.rules;
+    TimedRunValues::operator=(other);
   }
   return *this;
 }
@@ -42,32 +41,19 @@ void TimedRunHandler::bindMembers() {
   SecondEdit.listenToWindow();
 }
 
-void TimedRunHandler::adopt(const SuperButton& button, const EditBox& hour, const EditBox& minute,
-                            const EditBox& second, const TimerControl& timer, TimedRunLinks links) {
-  links_ = std::move(links);
-  rules.useClock(links_.clock ? *links_.clock : systemClock_);
+void TimedRunHandler::BindTimedRunHandler() {
+  if (!links_.page) return;
+  const ControlCentrePage& page = *links_.page;
   const auto take = [](auto& copy, const auto& control) {
     copy.releaseBeforeAssign();
     copy = control;
   };
-  take(TimedRunButton, button);
-  take(HourEdit, hour);
-  take(MinuteEdit, minute);
-  take(SecondEdit, second);
-  take(CountdownTimer, timer);
+  take(TimedRunButton, page.TimedRunButton);
+  take(HourEdit, page.HourEdit);
+  take(MinuteEdit, page.MinuteEdit);
+  take(SecondEdit, page.SecondEdit);
+  take(CountdownTimer, page.CountdownTimer);
   bindMembers();
-}
-
-void TimedRunHandler::BindTimedRunHandler() {
-  Application& app = theApplication();
-  const ControlCentrePage& page = app.components.pageSet.controlCentrePage;
-  TimedRunLinks links;
-  links.runState = &app.components.runState;
-  links.appendRunLog = [](int type, std::string_view text) { AppendRunLog(type, std::string(text)); };
-  links.checkReady = [] { return CheckReady(); };
-  links.toggleRunNow = [] { ToggleRunNow(); };
-  adopt(page.TimedRunButton, page.HourEdit, page.MinuteEdit, page.SecondEdit, page.CountdownTimer,
-        std::move(links));
 }
 
 EditBox& TimedRunHandler::edit(TimeEdit which) {
@@ -86,11 +72,9 @@ std::optional<TimeEdit> TimedRunHandler::entryOf(const CVolObject* sender) const
   return std::nullopt;
 }
 
-RunState& TimedRunHandler::runState() {
-  // Nothing calls in before adoption; a detached record keeps a stray call harmless.
-  static RunState detached;
-  return links_.runState ? *links_.runState : detached;
-}
+RunState& TimedRunHandler::runState() { return *links_.state; }
+
+const LocalClock& TimedRunHandler::localClock() { return links_.clock ? *links_.clock : systemClock_; }
 
 std::string TimedRunHandler::editText(TimeEdit which) { return ControlText(edit(which)); }
 
@@ -105,14 +89,12 @@ void TimedRunHandler::setButtonImage(int resourceId) { TimedRunButton.setImage(r
 void TimedRunHandler::setTimerInterval(int milliseconds) { CountdownTimer.setInterval(milliseconds); }
 
 void TimedRunHandler::appendRunLog(int type, std::string_view text) {
-  if (links_.appendRunLog) links_.appendRunLog(type, text);
+  AppendRunLog(links_.page->RunLogBox, type, std::string(text));
 }
 
-int TimedRunHandler::checkReady() { return links_.checkReady ? links_.checkReady() : 0; }
+int TimedRunHandler::checkReady() { return CheckReady(*links_.state, *links_.runNow); }
 
-void TimedRunHandler::toggleRunNow() {
-  if (links_.toggleRunNow) links_.toggleRunNow();
-}
+void TimedRunHandler::toggleRunNow() { ToggleRunNow(*links_.state, automationWorkerSlot, *links_.runNow); }
 
 void TimedRunHandler::readMembers(VolStream& stream) {
   TimedRunButton.readFromStream(&stream);
@@ -120,7 +102,7 @@ void TimedRunHandler::readMembers(VolStream& stream) {
   MinuteEdit.readFromStream(&stream);
   SecondEdit.readFromStream(&stream);
   CountdownTimer.readFromStream(&stream);
-  rules.readMembers(stream);
+  readMember(stream, static_cast<TimedRunValues&>(*this));
 }
 
 void TimedRunHandler::writeMembers(VolStream& stream) const {
@@ -129,24 +111,24 @@ void TimedRunHandler::writeMembers(VolStream& stream) const {
   MinuteEdit.writeToStream(&stream);
   SecondEdit.writeToStream(&stream);
   CountdownTimer.writeToStream(&stream);
-  rules.writeMembers(stream);
+  writeMember(stream, static_cast<const TimedRunValues&>(*this));
 }
 
 std::int32_t TimedRunButtonCallback(CVolObject* owner, CVolObject* sender, std::int32_t) {
   auto* handler = static_cast<TimedRunHandler*>(owner);
-  if (sender == &handler->TimedRunButton) handler->rules.toggleTimedRun();
+  if (sender == &handler->TimedRunButton && handler->linked()) ToggleTimedRun(*handler, *handler);
   return 0;
 }
 
 std::int32_t TimeEditChangedCallback(CVolObject* owner, CVolObject* sender, std::int32_t) {
   auto* handler = static_cast<TimedRunHandler*>(owner);
-  if (const auto entry = handler->entryOf(sender)) handler->rules.validateTimeEdit(*entry);
+  if (const auto entry = handler->entryOf(sender); entry && handler->linked()) ValidateTimeEdit(*entry, *handler);
   return 0;
 }
 
 std::int32_t CountdownTickCallback(CVolObject* owner, CVolObject* sender, std::int32_t) {
   auto* handler = static_cast<TimedRunHandler*>(owner);
-  if (sender == &handler->CountdownTimer) handler->rules.timedRunTick();
+  if (sender == &handler->CountdownTimer && handler->linked()) TimedRunTick(*handler, *handler);
   return 0;
 }
 

@@ -1,13 +1,18 @@
 #pragma once
 // Serves the timed-run button, the three time entries and the countdown timer of the
-// control centre; the rules are the portable TimedRun's.
+// control centre. The rules are the portable timed run's; the handler is its port
+// (TimedRunPort), over its own controls and its links.
 #include <cstdint>
-#include <functional>
 #include <optional>
+#include <string>
 #include <string_view>
 
+#include "app/core/framework/local_clock.h"
 #include "app/core/object/event_object_pointer.h"
+#include "app/core/run/run_ports.h"
+#include "app/core/run/run_state.h"
 #include "app/core/timed_run/timed_run.h"
+#include "app/win/control_centre/control_centre_page.h"
 #include "app/win/framework/edit_box.h"
 #include "app/win/framework/super_button.h"
 #include "app/win/framework/timer_control.h"
@@ -15,17 +20,16 @@
 
 namespace quorvela::win {
 
-// What the timed run reaches outside its controls; the program fills it from the
-// application object when the page's controls are adopted.
+// What the handler works with beyond its controls; given by start-up before any window
+// exists.
 struct TimedRunLinks {
-  RunState* runState = nullptr;
-  std::function<void(int type, std::string_view text)> appendRunLog;
-  std::function<std::int32_t()> checkReady;
-  std::function<void()> toggleRunNow;
-  const LocalClock* clock = nullptr;  // the system's clock when none is given
+  RunState* state = nullptr;
+  const ControlCentrePage* page = nullptr;  // the controls to adopt, the run log
+  RunNowPort* runNow = nullptr;             // the run road's ready check and toggle
+  const LocalClock* clock = nullptr;        // the system's clock when none is given
 };
 
-class TimedRunHandler : public VolClass<TimedRunHandler, CVolObject>, private TimedRunPorts {
+class TimedRunHandler : public VolClass<TimedRunHandler, CVolObject>, public TimedRunValues, public TimedRunPort {
  public:
   static constexpr const char* kClassName = "quorvela::win::TimedRunHandler";
 
@@ -36,39 +40,34 @@ class TimedRunHandler : public VolClass<TimedRunHandler, CVolObject>, private Ti
   TimedRunHandler& operator=(const TimedRunHandler& other);
   ~TimedRunHandler() override;
 
-  // Adopts the control centre's controls and binds their events; the links come from the
-  // application object.
+  void setLinks(const TimedRunLinks& links) { links_ = links; }
+  // Adopts the control centre's controls and binds their events.
   void BindTimedRunHandler();
-  // The same for given controls and links.
-  void adopt(const SuperButton& button, const EditBox& hour, const EditBox& minute, const EditBox& second,
-             const TimerControl& timer, TimedRunLinks links);
   // In this order: button click, hour, minute, timer tick, second.
   void bindMembers();
 
- private:
-  // Built before the rules, which keep a reference to it.
-  SystemClock systemClock_;
-
- public:
   SuperButton TimedRunButton;
   EditBox HourEdit;
   EditBox MinuteEdit;
   EditBox SecondEdit;
   TimerControl CountdownTimer;
-  TimedRun rules{*this, systemClock_};
 
  protected:
   void readMembers(VolStream& stream) override;
   void writeMembers(VolStream& stream) const override;
 
  private:
+  friend std::int32_t TimedRunButtonCallback(CVolObject*, CVolObject*, std::int32_t);
   friend std::int32_t TimeEditChangedCallback(CVolObject*, CVolObject*, std::int32_t);
+  friend std::int32_t CountdownTickCallback(CVolObject*, CVolObject*, std::int32_t);
 
+  bool linked() const { return links_.state != nullptr; }
   EditBox& edit(TimeEdit which);
   // Which entry an event came from; nothing for another sender.
   std::optional<TimeEdit> entryOf(const CVolObject* sender) const;
 
   RunState& runState() override;
+  const LocalClock& localClock() override;
   std::string editText(TimeEdit which) override;
   void setEditText(TimeEdit which, std::string_view text) override;
   void setButtonText(std::string_view text) override;
@@ -78,6 +77,7 @@ class TimedRunHandler : public VolClass<TimedRunHandler, CVolObject>, private Ti
   int checkReady() override;
   void toggleRunNow() override;
 
+  SystemClock systemClock_;
   TimedRunLinks links_;
   EventRecord events_;
 };

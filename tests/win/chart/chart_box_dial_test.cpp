@@ -65,7 +65,7 @@ TEST(ChartBoxWithoutWebView, DialFollowsTheFeedAndNoScriptRuns) {
   GaugeOnPage gauge;
   ASSERT_TRUE(gauge.created);
   EChartsBox& page = gauge.page;
-  GaugeOwner& handler = gauge.handler;
+  quorvela::win::SpeedGaugeHandler& handler = gauge.handler;
   EXPECT_FALSE(page.hasWebView());
   EXPECT_EQ(GetModuleHandleW(L"node.dll"), nullptr);
   EXPECT_FLOAT_EQ(page.zoomFactor(), 0.9f);
@@ -102,19 +102,19 @@ TEST(ChartBoxWithoutWebView, DialFollowsTheFeedAndNoScriptRuns) {
       {37, {247, 84}, quorvela::win::kDialProgressColour},    // 0.72 of 50 again
   };
   for (const auto& c : cases) {
-    SetGaugeValue(handler.feed, c.count);  // with no engine entry to call
+    SetGaugeValue(handler.gauge, c.count);  // with no engine entry to call
     EXPECT_EQ(DialPicture(box).at(c.ring), c.colour) << c.count << " at (" << c.ring.x << ", " << c.ring.y << ")";
   }
   // Any count fits the number's box.
   for (int count : {7, 225029, 2147483647}) {
-    SetGaugeValue(handler.feed, count);
+    SetGaugeValue(handler.gauge, count);
     EXPECT_EQ(DialPicture(box).inkBesideTheNumber(), 0) << count;
   }
 
   // The window itself paints anew when the feed changes the value.
   for (const auto& [count, colour] : {std::pair{0, quorvela::win::kDialTrackColour},
                                       std::pair{37, quorvela::win::kDialProgressColour}}) {
-    SetGaugeValue(handler.feed, count);
+    SetGaugeValue(handler.gauge, count);
     UpdateWindow(box);
     const qv::win::DirectGdi::WindowDc painted(box);
     EXPECT_EQ(GetPixel(painted.get(), kRingAtAFifth.x, kRingAtAFifth.y), colour) << count;

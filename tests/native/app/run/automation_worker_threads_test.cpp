@@ -56,7 +56,6 @@ class ThreadPort : public RunNowPort {
   void setRunButtonImage(int) override {}
   void setRunButtonText(std::string_view) override {}
   void setGaugeInterval(int) override {}
-  void setGaugeValue(std::int32_t) override {}
 
  private:
   RunState& state_;

@@ -1,14 +1,16 @@
 #pragma once
-// Records what the run road asks of the page, in order, as short texts.
+// The page as the run road and the gauge tick see it: records what they ask of it, in
+// order, as short texts.
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "app/core/gauge/gauge_port.h"
 #include "app/core/run/run_ports.h"
 
 namespace quorvela::test {
 
-class FakeRunNowPort : public RunNowPort {
+class FakeRunNowPort : public RunNowPort, public GaugePort {
  public:
   std::uint32_t windowFound = 0x1234;
   bool threadsStart = true;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/core/library_binding/binding_failure_text.h"
 #include "app/core/library_binding/external_function_rows.h"
 
 namespace quorvela {

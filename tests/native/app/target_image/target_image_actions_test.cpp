@@ -30,7 +30,7 @@ struct Answers {
 };
 
 // Collaborators that record what the actions ask of them, in one ordered trail.
-struct FakeWorld : Answers {
+struct FakeWorld : Answers, TargetImagePort {
   explicit FakeWorld(Answers setup) : Answers(std::move(setup)) {}
   ByteBuffer shot{1, 2, 3};  // what a window capture stores
 
@@ -42,60 +42,65 @@ struct FakeWorld : Answers {
   std::vector<std::uint32_t> presses;
   std::vector<std::pair<ByteBuffer, ByteBuffer>> searches;
 
-  TargetImagePorts ports(RunState& state) {
-    TargetImagePorts p;
-    p.runCapture = [this] {
-      trail.push_back("capture");
-      return captureText.c_str();
-    };
-    p.readMemory = [this](std::uint32_t address, std::int32_t length) -> ByteBuffer {
-      const std::size_t offset = address - kMemoryBase;
-      if (address < kMemoryBase || offset + static_cast<std::size_t>(length) > memory.size()) return {};
-      return ByteBuffer(memory.begin() + static_cast<std::ptrdiff_t>(offset),
-                        memory.begin() + static_cast<std::ptrdiff_t>(offset + static_cast<std::size_t>(length)));
-    };
-    p.searchWindow = [this] {
-      trail.push_back("search");
-      return window;
-    };
-    p.findWeChatWindow = [this, &state] {
-      trail.push_back("find window");
-      state.windowHandle = window;
-      if (window == 0) log.push_back({0, kWindowMissingLine});
-      return window != 0 ? 1 : 0;
-    };
-    p.captureWeChatWindow = [this, &state] {
-      trail.push_back("capture window");
-      state.screenshot.replace(shot);
-    };
-    p.findImageInShot = [this](const ByteBuffer& s, const ByteBuffer& t) {
-      trail.push_back("find image");
-      searches.emplace_back(s, t);
-      return findResult;
-    };
-    p.pressSendKey = [this](std::uint32_t w) {
-      trail.push_back("press");
-      presses.push_back(w);
-    };
-    p.appendRunLog = [this](int type, std::string_view text) {
-      trail.push_back("log");
-      log.push_back({type, std::string(text)});
-    };
-    p.showPicture = [this](const ByteBuffer& bytes) {
-      trail.push_back("picture");
-      pictures.push_back(bytes);
-      return !bytes.empty() && previewDecodes;
-    };
-    p.showPlaceholder = [this] {
-      trail.push_back("placeholder");
-      ++placeholders;
-    };
-    p.writeTargetFile = [this](const ByteBuffer& bytes) {
-      trail.push_back("file");
-      fileWrites.push_back(bytes);
-    };
-    return p;
+  // The port, answering for this run state.
+  TargetImagePort& ports(RunState& state) {
+    state_ = &state;
+    return *this;
   }
+
+  const char* runCapture() override {
+    trail.push_back("capture");
+    return captureText.c_str();
+  }
+  ByteBuffer readMemory(std::uint32_t address, std::int32_t length) override {
+    const std::size_t offset = address - kMemoryBase;
+    if (address < kMemoryBase || offset + static_cast<std::size_t>(length) > memory.size()) return {};
+    return ByteBuffer(memory.begin() + static_cast<std::ptrdiff_t>(offset),
+                      memory.begin() + static_cast<std::ptrdiff_t>(offset + static_cast<std::size_t>(length)));
+  }
+  std::uint32_t searchWindow() override {
+    trail.push_back("search");
+    return window;
+  }
+  std::int32_t findWeChatWindow() override {
+    trail.push_back("find window");
+    state_->windowHandle = window;
+    if (window == 0) log.push_back({0, kWindowMissingLine});
+    return window != 0 ? 1 : 0;
+  }
+  void captureWeChatWindow() override {
+    trail.push_back("capture window");
+    state_->screenshot.replace(shot);
+  }
+  std::int32_t findImageInShot(const ByteBuffer& s, const ByteBuffer& t) override {
+    trail.push_back("find image");
+    searches.emplace_back(s, t);
+    return findResult;
+  }
+  void pressSendKey(std::uint32_t w) override {
+    trail.push_back("press");
+    presses.push_back(w);
+  }
+  void appendRunLog(int type, std::string_view text) override {
+    trail.push_back("log");
+    log.push_back({type, std::string(text)});
+  }
+  bool showPicture(const ByteBuffer& bytes) override {
+    trail.push_back("picture");
+    pictures.push_back(bytes);
+    return !bytes.empty() && previewDecodes;
+  }
+  void showPlaceholder() override {
+    trail.push_back("placeholder");
+    ++placeholders;
+  }
+  void writeTargetFile(const ByteBuffer& bytes) override {
+    trail.push_back("file");
+    fileWrites.push_back(bytes);
+  }
+
+ private:
+  RunState* state_ = nullptr;
 };
 
 using test::Pattern;

@@ -68,9 +68,10 @@ void PrintTo(const LogLine& line, std::ostream* out) { *out << line.type << " " 
 
 // The page's controls as the handler sees them: setting an entry's text raises its
 // text-changed event at once, as the edit box does.
-class FakePage : public TimedRunPorts {
+class FakePage : public TimedRunPort {
  public:
   RunState& runState() override { return state; }
+  const LocalClock& localClock() override { return clock; }
   std::string editText(TimeEdit edit) override { return edits[index(edit)]; }
   void setEditText(TimeEdit edit, std::string_view text) override { type(edit, text); }
   void setButtonText(std::string_view text) override { buttonText = text; }
@@ -94,7 +95,7 @@ class FakePage : public TimedRunPorts {
   // What the user types (or the program sets) into an entry.
   void type(TimeEdit edit, std::string_view text) {
     edits[index(edit)] = text;
-    timedRun.validateTimeEdit(edit);
+    ValidateTimeEdit(edit, *this);
   }
   void enter(std::string_view hour, std::string_view minute, std::string_view second) {
     type(TimeEdit::kHour, hour);
@@ -113,7 +114,7 @@ class FakePage : public TimedRunPorts {
 
   RunState state;
   FakeClock clock;
-  TimedRun timedRun{*this, clock};
+  TimedRunValues timedRun;
   std::array<std::string, 3> edits{"0", "0", "0"};
   std::string buttonText{texts::kIdleCaption};
   int buttonImage = texts::kIdleImage;
@@ -177,7 +178,7 @@ TEST(TimedRun, ArmingSavesTheEntriesAndStopsAnActiveRun) {
   FakePage page;
   page.state.running = 1;
   page.enter("18", "50", "0");
-  page.timedRun.toggleTimedRun();
+  ToggleTimedRun(page.timedRun, page);
 
   EXPECT_EQ(page.log, std::vector<LogLine>{startedLine(3600)});
   EXPECT_EQ(page.state.timedRunArmed.load(), 1);
@@ -209,7 +210,7 @@ TEST(TimedRun, ArmsOnlyForAMomentLaterThanNowToday) {
     FakePage page;
     page.clock.time = c.now;
     page.enter(c.hour, c.minute, c.second);
-    page.timedRun.toggleTimedRun();
+    ToggleTimedRun(page.timedRun, page);
     if (c.armedSeconds == 0) {
       EXPECT_EQ(page.log, (std::vector<LogLine>{{texts::kError, "[错误]设置的时间不可 小于或等于 今日现在的时间"}}))
           << c.hour << ":" << c.minute << ":" << c.second;
@@ -235,7 +236,7 @@ TEST(TimedRun, AnEntryThatIsNotANumberIsRefused) {
     FakePage page;
     page.edits = {c.hour, c.minute, c.second};
     page.timedRun.targetTime = 12345;
-    page.timedRun.toggleTimedRun();
+    ToggleTimedRun(page.timedRun, page);
     EXPECT_EQ(page.log, (std::vector<LogLine>{{texts::kError, "[错误]设置的时间不可 小于或等于 今日现在的时间"}}))
         << c.hour << ":" << c.minute << ":" << c.second;
     EXPECT_EQ(page.timedRun.targetTime, 12345);
@@ -247,7 +248,7 @@ TEST(TimedRun, NotReadyArmsNothing) {
   FakePage page;
   page.ready = 0;
   page.enter("18", "50", "0");
-  page.timedRun.toggleTimedRun();
+  ToggleTimedRun(page.timedRun, page);
   EXPECT_TRUE(page.log.empty());
   EXPECT_EQ(page.clock.reads, 0);
   page.expectIdle();
@@ -256,7 +257,7 @@ TEST(TimedRun, NotReadyArmsNothing) {
 TEST(TimedRun, CountdownShowsTheTimeLeftThenStartsTheRun) {
   FakePage page;
   page.enter("18", "52", "3");
-  page.timedRun.toggleTimedRun();
+  ToggleTimedRun(page.timedRun, page);
   ASSERT_EQ(page.log, std::vector<LogLine>{startedLine(3723)});
 
   struct Step {
@@ -271,14 +272,14 @@ TEST(TimedRun, CountdownShowsTheTimeLeftThenStartsTheRun) {
   };
   for (const Step& step : steps) {
     page.clock.setTime(step.hour, step.minute, step.second);
-    page.timedRun.timedRunTick();
+    TimedRunTick(page.timedRun, page);
     EXPECT_EQ(page.shown(), step.shown) << step.hour << ":" << step.minute << ":" << step.second;
   }
   EXPECT_EQ(page.log.size(), 1u);
   EXPECT_EQ(page.runToggles, 0);
 
   page.clock.setTime(18, 52, 3);
-  page.timedRun.timedRunTick();
+  TimedRunTick(page.timedRun, page);
   EXPECT_EQ(page.shown(), (std::array<std::string, 3>{"18", "52", "3"}));
   EXPECT_EQ(page.log.back(), kStoppedLine);
   EXPECT_EQ(page.log.size(), 2u);
@@ -291,9 +292,9 @@ TEST(TimedRun, CountdownShowsTheTimeLeftThenStartsTheRun) {
 TEST(TimedRun, ALateTickWarnsForTheNegativeMinuteThenStarts) {
   FakePage page;
   page.enter("18", "50", "0");
-  page.timedRun.toggleTimedRun();
+  ToggleTimedRun(page.timedRun, page);
   page.clock.setTime(18, 50, 30);
-  page.timedRun.timedRunTick();
+  TimedRunTick(page.timedRun, page);
   EXPECT_EQ(page.log, (std::vector<LogLine>{startedLine(3600),
                                             {texts::kWarning, "[警告]时间值，最小仅可输入\"0\""},
                                             kStoppedLine}));
@@ -315,9 +316,9 @@ TEST(TimedRun, TimeLeftTextsTruncateHoursAndRoundMinutesDown) {
     FakePage page;
     page.clock.setTime(12, 0, 0);
     page.timedRun.targetTime = secondsAt(12, 0, 0) + c.secondsLeft;
-    EXPECT_EQ(page.timedRun.secondsUntilTarget(), c.secondsLeft);
-    EXPECT_EQ(TimedRun::remainingHoursText(c.secondsLeft), c.hours) << c.secondsLeft;
-    EXPECT_EQ(TimedRun::remainingMinutesText(c.secondsLeft), c.minutes) << c.secondsLeft;
+    EXPECT_EQ(SecondsUntilTarget(page.timedRun, page.clock), c.secondsLeft);
+    EXPECT_EQ(RemainingHoursText(c.secondsLeft), c.hours) << c.secondsLeft;
+    EXPECT_EQ(RemainingMinutesText(c.secondsLeft), c.minutes) << c.secondsLeft;
   }
 }
 
@@ -335,12 +336,12 @@ TEST(TimedRun, ATickShowsTheTimeLeftOfOneClockReading) {
   for (const Case& c : cases) {
     FakePage page;
     page.enter("18", "50", "0");
-    page.timedRun.toggleTimedRun();
+    ToggleTimedRun(page.timedRun, page);
     page.log.clear();
     page.clock.time = c.now;
     page.clock.stepMilliseconds = 1;
     page.clock.reads = 0;
-    page.timedRun.timedRunTick();
+    TimedRunTick(page.timedRun, page);
     EXPECT_EQ(page.shown(), c.shown) << c.label;
     EXPECT_TRUE(page.log.empty()) << c.label << ": no correction of a negative second";
     EXPECT_EQ(page.clock.reads, 1) << c.label;
@@ -364,7 +365,7 @@ TEST(TimedRun, ArmingTakesTodayAndNowFromOneClockReading) {
     page.enter("23", "59", "59");
     page.clock.time = c.now;
     page.clock.stepMilliseconds = 1;
-    page.timedRun.toggleTimedRun();
+    ToggleTimedRun(page.timedRun, page);
     const std::vector<LogLine> expected{c.armedSeconds ? startedLine(*c.armedSeconds)
                                                        : LogLine{texts::kError, std::string(texts::kNotLaterThanNow)}};
     EXPECT_EQ(page.log, expected) << c.label;
@@ -391,17 +392,17 @@ TEST(TimedRun, MomentsPast2038AreArmedCountedDownAndReached) {
     FakePage page;
     page.clock.time = c.now;
     page.enter(c.hour, c.minute, c.second);
-    page.timedRun.toggleTimedRun();
+    ToggleTimedRun(page.timedRun, page);
     EXPECT_EQ(page.log, std::vector<LogLine>{startedLine(c.armedSeconds)}) << c.label;
 
     page.clock.time = c.secondBefore;
-    page.timedRun.timedRunTick();
+    TimedRunTick(page.timedRun, page);
     EXPECT_EQ(page.shown(), (std::array<std::string, 3>{"0", "0", "1"})) << c.label;
     EXPECT_EQ(page.runToggles, 0) << c.label;
 
     page.clock.time = {c.secondBefore.year, c.secondBefore.month, c.secondBefore.day, std::stoi(c.hour),
                        std::stoi(c.minute), std::stoi(c.second), 0};
-    page.timedRun.timedRunTick();
+    TimedRunTick(page.timedRun, page);
     EXPECT_EQ(page.runToggles, 1) << c.label;
     EXPECT_EQ(page.shown(), (std::array<std::string, 3>{c.hour, c.minute, c.second})) << c.label;
   }
@@ -410,10 +411,10 @@ TEST(TimedRun, MomentsPast2038AreArmedCountedDownAndReached) {
 TEST(TimedRun, ReadyCheckFailingAtTheMomentEndsTheCountdownWithoutRetry) {
   FakePage page;
   page.enter("18", "50", "0");
-  page.timedRun.toggleTimedRun();
+  ToggleTimedRun(page.timedRun, page);
   page.ready = 0;
   page.clock.setTime(18, 50, 0);
-  page.timedRun.timedRunTick();
+  TimedRunTick(page.timedRun, page);
   page.expectIdle();
   EXPECT_EQ(page.runToggles, 0);
   EXPECT_EQ(page.log.back(), kStoppedLine);
@@ -424,8 +425,8 @@ TEST(TimedRun, ASecondPressDisarmsAtTheNextTickAndStartsNothing) {
   for (const int secondsLeftAtTick : {1800, 0}) {
     FakePage page;
     page.enter("18", "50", "0");
-    page.timedRun.toggleTimedRun();
-    page.timedRun.toggleTimedRun();
+    ToggleTimedRun(page.timedRun, page);
+    ToggleTimedRun(page.timedRun, page);
     EXPECT_EQ(page.state.timedRunArmed.load(), 0);
     EXPECT_EQ(page.buttonText, texts::kArmedCaption);
     EXPECT_EQ(page.interval, 1000);
@@ -433,7 +434,7 @@ TEST(TimedRun, ASecondPressDisarmsAtTheNextTickAndStartsNothing) {
     EXPECT_EQ(page.readyChecks, 1);
 
     page.timedRun.targetTime = secondsAt(17, 50, 0) + secondsLeftAtTick;
-    page.timedRun.timedRunTick();
+    TimedRunTick(page.timedRun, page);
     EXPECT_EQ(page.log, (std::vector<LogLine>{startedLine(3600), kStoppedLine})) << secondsLeftAtTick;
     EXPECT_EQ(page.shown(), (std::array<std::string, 3>{"18", "50", "0"}));
     page.expectIdle();
@@ -444,10 +445,10 @@ TEST(TimedRun, ASecondPressDisarmsAtTheNextTickAndStartsNothing) {
 TEST(TimedRun, ARunStartedDuringTheCountdownEndsItAtTheNextTick) {
   FakePage page;
   page.enter("18", "50", "0");
-  page.timedRun.toggleTimedRun();
+  ToggleTimedRun(page.timedRun, page);
   page.toggleRunNow();  // the run button
   page.clock.setTime(18, 50, 0);
-  page.timedRun.timedRunTick();
+  TimedRunTick(page.timedRun, page);
   page.expectIdle();
   EXPECT_EQ(page.state.running.load(), 1);  // the user's run goes on
   EXPECT_EQ(page.runToggles, 1);
@@ -458,14 +459,14 @@ TEST(TimedRun, StreamFormHoldsTheSavedTextsThenTheTarget) {
   page.timedRun.savedEditTexts = {"18", "", "时"};
   page.timedRun.targetTime = -2;
   VolStream out;
-  page.timedRun.writeMembers(out);
+  writeMember(out, page.timedRun);
   const ByteBuffer expected = {2, 0, 0, 0, '1', '8', 0, 0, 0, 0, 3, 0, 0, 0, 0xE6, 0x97, 0xB6,
                                0xFE, 0xFF, 0xFF, 0xFF};
   EXPECT_EQ(out.bytes(), expected);
 
   FakePage other;
   VolStream in(out.bytes());
-  other.timedRun.readMembers(in);
+  readMember(in, other.timedRun);
   EXPECT_EQ(in.state(), VolStream::kInOrder);
   EXPECT_EQ(other.timedRun.savedEditTexts, page.timedRun.savedEditTexts);
   EXPECT_EQ(other.timedRun.targetTime, -2);
@@ -473,7 +474,7 @@ TEST(TimedRun, StreamFormHoldsTheSavedTextsThenTheTarget) {
   // A stream cut inside the target leaves the target as it was.
   FakePage cut;
   VolStream shortStream(ByteBuffer(expected.begin(), expected.end() - 1));
-  cut.timedRun.readMembers(shortStream);
+  readMember(shortStream, cut.timedRun);
   EXPECT_EQ(shortStream.state(), VolStream::kShortRead);
   EXPECT_EQ(cut.timedRun.targetTime, 0);
 }

@@ -1,20 +1,23 @@
 #pragma once
 // What the timed run works on: the page's time edits, button and countdown timer, the run
-// log, the run state and the run-now road. The Windows layer gives the real controls.
+// log, the run state, the clock and the run-now road. The timed-run handler implements it
+// over its own controls and the links start-up gives it.
 #include <string>
 #include <string_view>
 
 namespace quorvela {
 
+class LocalClock;
 class RunState;
 
 enum class TimeEdit : int { kHour = 0, kMinute = 1, kSecond = 2 };
 
-class TimedRunPorts {
+class TimedRunPort {
  public:
-  virtual ~TimedRunPorts() = default;
+  virtual ~TimedRunPort() = default;
 
   virtual RunState& runState() = 0;
+  virtual const LocalClock& localClock() = 0;
 
   virtual std::string editText(TimeEdit edit) = 0;
   // The edit's text-changed event runs at once, nested, also for a text set here.
