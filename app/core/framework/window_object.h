@@ -51,6 +51,14 @@ class WindowObject : public VolClass<WindowObject, CVolObject> {
   std::shared_ptr<WindowLink> link_;
 };
 
+// A handler adopts a page's control: its own copy is released from its window, then
+// becomes a copy of the page's control, sharing that control's window.
+template <class Control>
+void Adopt(Control& copy, const Control& pageControl) {
+  copy.releaseBeforeAssign();
+  copy = pageControl;
+}
+
 inline WindowObject& WindowObject::operator=(const WindowObject& other) {
   if (this != &other) {
     withdrawAsListener();

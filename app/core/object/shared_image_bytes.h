@@ -8,6 +8,7 @@
 #include <mutex>
 
 #include "app/core/object/byte_buffer.h"
+#include "app/core/object/vol_stream.h"
 
 namespace quorvela {
 
@@ -50,5 +51,12 @@ class SharedImageBytes {
   mutable std::mutex lock_;
   Snapshot bytes_ = emptyBuffer();
 };
+
+// Streamed as its bytes: an int32 length and the bytes; a short read leaves it as it was.
+inline void readMember(VolStream& stream, SharedImageBytes& image) {
+  ByteBuffer bytes;
+  if (stream.readBytes(bytes)) image.replace(std::move(bytes));
+}
+inline void writeMember(VolStream& stream, const SharedImageBytes& image) { stream.writeBytes(*image.snapshot()); }
 
 }  // namespace quorvela

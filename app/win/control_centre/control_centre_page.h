@@ -3,9 +3,12 @@
 // target preview with its buttons, the speed gauge and the coloured run log. The handlers
 // adopt these controls once the page has been created.
 #include <array>
+#include <tuple>
 
 #include "app/core/control_centre/control_centre_port.h"
-#include "app/core/object/event_object_pointer.h"
+#include "app/core/object/event_owner.h"
+#include "app/core/object/members_class.h"
+#include "app/core/object/per_object.h"
 #include "app/win/chart/echarts_box.h"
 #include "app/win/framework/edit_box.h"
 #include "app/win/framework/group_box.h"
@@ -26,16 +29,21 @@ struct ControlCentreLinks {
   ControlCentreShownPort* shown = nullptr;
 };
 
-class ControlCentrePage : public VolClass<ControlCentrePage, Panel> {
+class ControlCentrePage : public MembersClass<ControlCentrePage, Panel> {
  public:
   static constexpr const char* kClassName = "quorvela::win::ControlCentrePage";
   static constexpr std::size_t kControlCount = 27;
+  // The controls in id order, 101 to 127.
+  static auto members(auto& self) {
+    return std::tie(self.TopPanel, self.RunNowButton, self.TimedRunButton, self.TargetPreview, self.CaptureTargetButton,
+                    self.TestFindButton, self.TestSendButton, self.HourEdit, self.HourUnitLabel, self.MinuteEdit,
+                    self.MinuteUnitLabel, self.TimerCaptionLabel, self.TimerHelpLabel, self.CountdownTimer,
+                    self.SecondEdit, self.SecondUnitLabel, self.SpeedGaugeGroup, self.GaugeTimer, self.SpeedGaugeChart,
+                    self.RunLogGroup, self.ErrorSwatch, self.ErrorSwatchLabel, self.WarningSwatch,
+                    self.WarningSwatchLabel, self.InfoSwatch, self.InfoSwatchLabel, self.RunLogBox);
+  }
 
   ControlCentrePage();
-  ControlCentrePage(const ControlCentrePage& other) : ControlCentrePage() { *this = other; }
-  // Copies the container, then each control in id order; keeps this page's event record.
-  ControlCentrePage& operator=(const ControlCentrePage& other);
-  ~ControlCentrePage() override;
 
   void setLinks(const ControlCentreLinks& links) { links_ = links; }
 
@@ -46,8 +54,10 @@ class ControlCentrePage : public VolClass<ControlCentrePage, Panel> {
   void bindEvents() override;
 
   // The controls in id order.
-  std::array<WindowObject*, kControlCount> controlsInIdOrder();
-  std::array<const WindowObject*, kControlCount> controlsInIdOrder() const;
+  std::array<WindowObject*, kControlCount> controlsInIdOrder() { return controlsOf<WindowObject>(*this); }
+  std::array<const WindowObject*, kControlCount> controlsInIdOrder() const {
+    return controlsOf<const WindowObject>(*this);
+  }
 
   GroupBox TopPanel;
   SuperButton RunNowButton;
@@ -77,16 +87,22 @@ class ControlCentrePage : public VolClass<ControlCentrePage, Panel> {
   ShapeBox InfoSwatch;
   Label InfoSwatchLabel;
 
- protected:
-  void readMembers(VolStream& stream) override;
-  void writeMembers(VolStream& stream) const override;
-
  private:
+  template <class Control, class Self>
+  static std::array<Control*, kControlCount> controlsOf(Self& self) {
+    return std::apply(
+        [](auto&... control) {
+          static_assert(sizeof...(control) == kControlCount, "one entry per control");
+          return std::array<Control*, kControlCount>{&control...};
+        },
+        members(self));
+  }
+
   friend std::int32_t ControlCentreCreatedCallback(CVolObject*, CVolObject*, std::int32_t);
   friend std::int32_t PageShownCallback(CVolObject*, CVolObject*, std::int32_t);
 
-  ControlCentreLinks links_;
-  EventRecord events_;
+  PerObject<ControlCentreLinks> links_;
+  EventOwner events_{*this, EventOwner::Marking::kLeavesFlags};
 };
 
 // Theme, series defaults, hidden components and zoom of the freshly created chart box.

@@ -9,47 +9,27 @@
 
 namespace quorvela::win {
 
-SpeedGaugeHandler::SpeedGaugeHandler() : events_(CVolEventObjectPointer::create(this)) { bindMembers(); }
-
-SpeedGaugeHandler& SpeedGaugeHandler::operator=(const SpeedGaugeHandler& other) {
-  if (this != &other) {
-    CVolObject::operator=(other);
-    GaugeTimer = other.GaugeTimer;
-    gauge.chart = other.gauge.chart;
-    gauge.series = other.gauge.series;
-  }
-  return *this;
-}
-
-SpeedGaugeHandler::~SpeedGaugeHandler() {
-  flags |= kDestroying;
-  events_->clearOwner();
-  events_.reset();
-}
-
 void SpeedGaugeHandler::bindMembers() {
-  gauge.chart.readyEvent.bind(&GaugeChartReadyCallback, events_);
+  gauge.chart.readyEvent.bind(&GaugeChartReadyCallback, events_.record());
   gauge.chart.listenToWindow();
-  GaugeTimer.tickEvent.bind(&GaugeTimerTick, events_);
+  GaugeTimer.tickEvent.bind(&GaugeTimerTick, events_.record());
   GaugeTimer.listenToWindow();
 }
 
 void SpeedGaugeHandler::BindGauge() {
-  if (!links_.page) return;
-  gauge.chart.releaseBeforeAssign();
-  gauge.chart = links_.page->SpeedGaugeChart;
-  GaugeTimer.releaseBeforeAssign();
-  GaugeTimer = links_.page->GaugeTimer;
+  if (!links_->page) return;
+  Adopt(gauge.chart, links_->page->SpeedGaugeChart);
+  Adopt(GaugeTimer, links_->page->GaugeTimer);
   bindMembers();
 }
 
 void SpeedGaugeHandler::StartupHook() {
-  if (!links_.state) return;
+  if (!links_->state) return;
   BindGauge();
-  LoadTargetImageFile(*links_.state);
-  links_.targetImage->BindTargetImageHandler();
-  links_.runNow->BindRunNow();
-  links_.timedRun->BindTimedRunHandler();
+  LoadTargetImageFile(*links_->state);
+  links_->targetImage->BindTargetImageHandler();
+  links_->runNow->BindRunNow();
+  links_->timedRun->BindTimedRunHandler();
 }
 
 void SpeedGaugeHandler::setGaugeValue(std::int32_t value) { SetGaugeValue(gauge, value); }
@@ -57,14 +37,14 @@ void SpeedGaugeHandler::setGaugeValue(std::int32_t value) { SetGaugeValue(gauge,
 void SpeedGaugeHandler::setGaugeInterval(int milliseconds) { GaugeTimer.setInterval(milliseconds); }
 
 void SpeedGaugeHandler::appendRunLog(int type, std::string_view text) {
-  AppendRunLog(links_.page->RunLogBox, type, std::string(text));
+  AppendRunLog(links_->page->RunLogBox, type, std::string(text));
 }
 
 void SpeedGaugeHandler::setRunButtonText(std::string_view text) {
-  SetControlText(links_.runNow->RunNowButton, std::string(text));
+  SetControlText(links_->runNow->RunNowButton, std::string(text));
 }
 
-void SpeedGaugeHandler::setRunButtonImage(int image) { links_.runNow->RunNowButton.setImage(image); }
+void SpeedGaugeHandler::setRunButtonImage(int image) { links_->runNow->RunNowButton.setImage(image); }
 
 std::int32_t GaugeChartReadyCallback(CVolObject* owner, CVolObject* sender, std::int32_t passed,
                                      EChartsOption* option) {
@@ -73,7 +53,7 @@ std::int32_t GaugeChartReadyCallback(CVolObject* owner, CVolObject* sender, std:
 
 std::int32_t GaugeTimerTick(CVolObject* owner, CVolObject* sender, std::int32_t) {
   auto* handler = static_cast<SpeedGaugeHandler*>(owner);
-  if (sender == &handler->GaugeTimer && handler->links_.state) GaugeTick(*handler->links_.state, *handler);
+  if (sender == &handler->GaugeTimer && handler->links_->state) GaugeTick(*handler->links_->state, *handler);
   return 0;
 }
 

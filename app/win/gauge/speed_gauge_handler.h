@@ -4,10 +4,13 @@
 // its chart and timer and the run button it is linked to.
 #include <cstdint>
 #include <string_view>
+#include <tuple>
 
 #include "app/core/control_centre/control_centre_port.h"
 #include "app/core/gauge/gauge_port.h"
-#include "app/core/object/event_object_pointer.h"
+#include "app/core/object/event_owner.h"
+#include "app/core/object/members_class.h"
+#include "app/core/object/per_object.h"
 #include "app/core/run/run_state.h"
 #include "app/win/control_centre/control_centre_page.h"
 #include "app/win/framework/timer_control.h"
@@ -29,18 +32,15 @@ struct SpeedGaugeLinks {
   TimedRunHandler* timedRun = nullptr;
 };
 
-class SpeedGaugeHandler : public VolClass<SpeedGaugeHandler, CVolObject>,
+class SpeedGaugeHandler : public MembersClass<SpeedGaugeHandler, CVolObject>,
                           public GaugePort,
                           public ControlCentreStartPort {
  public:
   static constexpr const char* kClassName = "quorvela::win::SpeedGaugeHandler";
+  // Copied whole; the series is not streamed.
+  static auto members(auto& self) { return std::tie(self.GaugeTimer, self.gauge.chart); }
 
-  SpeedGaugeHandler();
-  SpeedGaugeHandler(const SpeedGaugeHandler& other) : SpeedGaugeHandler() { *this = other; }
-  // Copies the timer, the chart and the gauge's series; keeps this handler's own event
-  // record and links.
-  SpeedGaugeHandler& operator=(const SpeedGaugeHandler& other);
-  ~SpeedGaugeHandler() override;
+  SpeedGaugeHandler() { bindMembers(); }
 
   void setLinks(const SpeedGaugeLinks& links) { links_ = links; }
   // Once, when the control centre has been created: the handlers adopt the page's
@@ -54,16 +54,6 @@ class SpeedGaugeHandler : public VolClass<SpeedGaugeHandler, CVolObject>,
   // SpeedGaugeChart and the gauge series with its one data item.
   SpeedGaugeFeed gauge;
 
- protected:
-  void readMembers(VolStream& stream) override {
-    GaugeTimer.readFromStream(&stream);
-    gauge.chart.readFromStream(&stream);
-  }
-  void writeMembers(VolStream& stream) const override {
-    GaugeTimer.writeToStream(&stream);
-    gauge.chart.writeToStream(&stream);
-  }
-
  private:
   friend std::int32_t GaugeTimerTick(CVolObject*, CVolObject*, std::int32_t);
 
@@ -73,8 +63,8 @@ class SpeedGaugeHandler : public VolClass<SpeedGaugeHandler, CVolObject>,
   void setRunButtonText(std::string_view text) override;
   void setRunButtonImage(int image) override;
 
-  SpeedGaugeLinks links_;
-  EventRecord events_;
+  PerObject<SpeedGaugeLinks> links_;
+  EventOwner events_{*this};
 };
 
 // Ready event of the chart box: the gauge option built and pushed to the page.

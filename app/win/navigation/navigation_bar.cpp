@@ -11,29 +11,16 @@ namespace {
 constexpr int kMonitorImage = 501;
 }  // namespace
 
-NavigationBar::NavigationBar() : events_(CVolEventObjectPointer::create(this)) {
+NavigationBar::NavigationBar() {
   background = kSystemColour;
   show();
-}
-
-NavigationBar& NavigationBar::operator=(const NavigationBar& other) {
-  if (this != &other) {
-    Panel::operator=(other);
-    NavControlCentreButton = other.NavControlCentreButton;
-  }
-  return *this;
-}
-
-NavigationBar::~NavigationBar() {
-  events_->clearOwner();
-  events_.reset();
 }
 
 int NavigationBar::clientWidth() const { return UiScale::px(navigation_bar::kWidth); }
 int NavigationBar::clientHeight() const { return UiScale::px(control_centre::kPageHeight); }
 
 void NavigationBar::bindEvents() {
-  createdEvent.bind(&NavigationBarCreatedCallback, events_);
+  createdEvent.bind(&NavigationBarCreatedCallback, events_.record());
   listenToWindow();
 }
 
@@ -50,18 +37,8 @@ void NavigationBar::layout() {
                  UiScale::px(place.height), navigation_bar::kControlCentreButtonId, ""});
 }
 
-void NavigationBar::readMembers(VolStream& stream) {
-  Panel::readMembers(stream);
-  NavControlCentreButton.readFromStream(&stream);
-}
-
-void NavigationBar::writeMembers(VolStream& stream) const {
-  Panel::writeMembers(stream);
-  NavControlCentreButton.writeToStream(&stream);
-}
-
 std::int32_t NavigationBarCreatedCallback(CVolObject* owner, CVolObject*, std::int32_t) {
-  if (NavigationHandler* handler = static_cast<NavigationBar*>(owner)->handler_) handler->BindNavigation();
+  if (NavigationHandler* handler = *static_cast<NavigationBar*>(owner)->handler_) handler->BindNavigation();
   return 0;
 }
 

@@ -9,32 +9,14 @@ constexpr int kMonitorImage = 501;
 constexpr int kControlCentrePage = 0;
 }  // namespace
 
-NavigationHandler::NavigationHandler() : events_(CVolEventObjectPointer::create(this)) { bindMembers(); }
-
-NavigationHandler& NavigationHandler::operator=(const NavigationHandler& other) {
-  if (this != &other) {
-    CVolObject::operator=(other);
-    slidingPage = other.slidingPage;
-    NavControlCentreButton = other.NavControlCentreButton;
-  }
-  return *this;
-}
-
-NavigationHandler::~NavigationHandler() {
-  flags |= kDestroying;
-  events_->clearOwner();
-  events_.reset();
-}
-
 void NavigationHandler::bindMembers() {
-  NavControlCentreButton.clickEvent.bind(&NavButtonCallback, events_);
+  NavControlCentreButton.clickEvent.bind(&NavButtonCallback, events_.record());
   NavControlCentreButton.listenToWindow();
 }
 
 std::int32_t NavigationHandler::BindNavigation() {
-  if (!links_.navigationButton) return 0;
-  NavControlCentreButton.releaseBeforeAssign();
-  NavControlCentreButton = *links_.navigationButton;
+  if (!links_->navigationButton) return 0;
+  Adopt(NavControlCentreButton, *links_->navigationButton);
   bindMembers();
   return 0;
 }
@@ -43,24 +25,13 @@ void NavigationHandler::SwitchPage(int pageIndex) {
   if (pageIndex != kControlCentrePage) return;
   NavControlCentreButton.setImage(kMonitorImage);
   NavControlCentreButton.setAltImage(0);
-  if (links_.controlCentrePage) links_.controlCentrePage->show();
+  if (links_->controlCentrePage) links_->controlCentrePage->show();
 }
 
 void NavigationHandler::PageShown() {
-  if (!links_.controlCentrePage) return;
-  slidingPage.releaseBeforeAssign();
-  slidingPage = *links_.controlCentrePage;
+  if (!links_->controlCentrePage) return;
+  Adopt(slidingPage, *links_->controlCentrePage);
   SlideInPage(slidingPage);
-}
-
-void NavigationHandler::readMembers(VolStream& stream) {
-  slidingPage.readFromStream(&stream);
-  NavControlCentreButton.readFromStream(&stream);
-}
-
-void NavigationHandler::writeMembers(VolStream& stream) const {
-  slidingPage.writeToStream(&stream);
-  NavControlCentreButton.writeToStream(&stream);
 }
 
 std::int32_t NavButtonCallback(CVolObject* owner, CVolObject* sender, std::int32_t) {

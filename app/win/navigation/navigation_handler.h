@@ -1,9 +1,12 @@
 #pragma once
 // Serves the navigation bar's button and slides a shown page into place.
 #include <cstdint>
+#include <tuple>
 
 #include "app/core/control_centre/control_centre_port.h"
-#include "app/core/object/event_object_pointer.h"
+#include "app/core/object/event_owner.h"
+#include "app/core/object/members_class.h"
+#include "app/core/object/per_object.h"
 #include "app/win/framework/panel.h"
 #include "app/win/framework/super_button.h"
 
@@ -16,15 +19,12 @@ struct NavigationLinks {
   Panel* controlCentrePage = nullptr;             // the page it shows and slides in
 };
 
-class NavigationHandler : public VolClass<NavigationHandler, CVolObject>, public ControlCentreShownPort {
+class NavigationHandler : public MembersClass<NavigationHandler, CVolObject>, public ControlCentreShownPort {
  public:
   static constexpr const char* kClassName = "quorvela::win::NavigationHandler";
+  static auto members(auto& self) { return std::tie(self.slidingPage, self.NavControlCentreButton); }
 
-  NavigationHandler();
-  NavigationHandler(const NavigationHandler& other) : NavigationHandler() { *this = other; }
-  // Copies the page and the button; keeps this handler's own event record and links.
-  NavigationHandler& operator=(const NavigationHandler& other);
-  ~NavigationHandler() override;
+  NavigationHandler() { bindMembers(); }
 
   void setLinks(const NavigationLinks& links) { links_ = links; }
   // Adopts the navigation bar's button and binds its click.
@@ -38,13 +38,9 @@ class NavigationHandler : public VolClass<NavigationHandler, CVolObject>, public
   Panel slidingPage;
   SuperButton NavControlCentreButton;
 
- protected:
-  void readMembers(VolStream& stream) override;
-  void writeMembers(VolStream& stream) const override;
-
  private:
-  NavigationLinks links_;
-  EventRecord events_;
+  PerObject<NavigationLinks> links_;
+  EventOwner events_{*this};
 };
 
 std::int32_t NavButtonCallback(CVolObject* owner, CVolObject* sender, std::int32_t extra);

@@ -4,8 +4,11 @@
 // its links: the timed run and the target image pass it to the run road too.
 #include <cstdint>
 #include <string_view>
+#include <tuple>
 
-#include "app/core/object/event_object_pointer.h"
+#include "app/core/object/event_owner.h"
+#include "app/core/object/members_class.h"
+#include "app/core/object/per_object.h"
 #include "app/core/run/run_ports.h"
 #include "app/core/run/run_state.h"
 #include "app/win/control_centre/control_centre_page.h"
@@ -19,32 +22,24 @@ namespace quorvela::win {
 // What the handler works with beyond its button; given by start-up before any window
 // exists.
 struct RunNowLinks {
-  RunState* state = nullptr;
-  const BoundLibrary* library = nullptr;
+  WorkerContext run;                        // the run state and the library, as a worker gets them
   const ControlCentrePage* page = nullptr;  // the button to adopt, the run log
   TimerControl* gaugeTimer = nullptr;       // the speed gauge handler's
 };
 
-class RunNowHandler : public VolClass<RunNowHandler, CVolObject>, public RunNowPort {
+class RunNowHandler : public MembersClass<RunNowHandler, CVolObject>, public RunNowPort {
  public:
   static constexpr const char* kClassName = "quorvela::win::RunNowHandler";
+  static auto members(auto& self) { return std::tie(self.RunNowButton); }
 
-  RunNowHandler();
-  RunNowHandler(const RunNowHandler& other) : RunNowHandler() { *this = other; }
-  // Copies the button; keeps this handler's own event record and links.
-  RunNowHandler& operator=(const RunNowHandler& other);
-  ~RunNowHandler() override;
+  RunNowHandler() { bindMembers(); }
 
-  void setLinks(const RunNowLinks& links);
+  void setLinks(const RunNowLinks& links) { links_ = links; }
   // Adopts the page's run button and binds its click.
   void BindRunNow();
   void bindMembers();
 
   SuperButton RunNowButton;
-
- protected:
-  void readMembers(VolStream& stream) override { RunNowButton.readFromStream(&stream); }
-  void writeMembers(VolStream& stream) const override { RunNowButton.writeToStream(&stream); }
 
  private:
   friend std::int32_t RunNowButtonCallback(CVolObject*, CVolObject*, std::int32_t);
@@ -56,9 +51,8 @@ class RunNowHandler : public VolClass<RunNowHandler, CVolObject>, public RunNowP
   void setRunButtonText(std::string_view text) override;
   void setGaugeInterval(int milliseconds) override;
 
-  RunNowLinks links_;
-  WorkerContext worker_;
-  EventRecord events_;
+  PerObject<RunNowLinks> links_;
+  EventOwner events_{*this};
 };
 
 std::int32_t RunNowButtonCallback(CVolObject* owner, CVolObject* sender, std::int32_t extra);

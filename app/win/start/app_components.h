@@ -1,5 +1,8 @@
 #pragma once
 // Holders of the application's parts.
+#include <tuple>
+
+#include "app/core/object/members_class.h"
 #include "app/core/run/run_state.h"
 #include "app/core/start/empty_component.h"
 #include "app/win/control_centre/control_centre_page.h"
@@ -12,27 +15,22 @@
 
 namespace quorvela::win {
 
-class PageSet : public VolClass<PageSet, CVolObject> {
+class PageSet : public MembersClass<PageSet, CVolObject> {
  public:
   static constexpr const char* kClassName = "quorvela::win::PageSet";
+  static auto members(auto& self) { return std::tie(self.navigationBar, self.controlCentrePage); }
 
   NavigationBar navigationBar;
   ControlCentrePage controlCentrePage;
-
- protected:
-  void readMembers(VolStream& stream) override {
-    navigationBar.readFromStream(&stream);
-    controlCentrePage.readFromStream(&stream);
-  }
-  void writeMembers(VolStream& stream) const override {
-    navigationBar.writeToStream(&stream);
-    controlCentrePage.writeToStream(&stream);
-  }
 };
 
-class HandlerSet : public VolClass<HandlerSet, CVolObject> {
+class HandlerSet : public MembersClass<HandlerSet, CVolObject> {
  public:
   static constexpr const char* kClassName = "quorvela::win::HandlerSet";
+  static auto members(auto& self) {
+    return std::tie(self.emptyComponent, self.navigationHandler, self.speedGaugeHandler, self.targetImageHandler,
+                    self.runNowHandler, self.timedRunHandler);
+  }
 
   EmptyComponent emptyComponent;
   NavigationHandler navigationHandler;
@@ -40,45 +38,16 @@ class HandlerSet : public VolClass<HandlerSet, CVolObject> {
   TargetImageHandler targetImageHandler;
   RunNowHandler runNowHandler;
   TimedRunHandler timedRunHandler;
-
- protected:
-  void readMembers(VolStream& stream) override {
-    emptyComponent.readFromStream(&stream);
-    navigationHandler.readFromStream(&stream);
-    speedGaugeHandler.readFromStream(&stream);
-    targetImageHandler.readFromStream(&stream);
-    runNowHandler.readFromStream(&stream);
-    timedRunHandler.readFromStream(&stream);
-  }
-  void writeMembers(VolStream& stream) const override {
-    emptyComponent.writeToStream(&stream);
-    navigationHandler.writeToStream(&stream);
-    speedGaugeHandler.writeToStream(&stream);
-    targetImageHandler.writeToStream(&stream);
-    runNowHandler.writeToStream(&stream);
-    timedRunHandler.writeToStream(&stream);
-  }
 };
 
-class AppComponents : public VolClass<AppComponents, CVolObject> {
+class AppComponents : public MembersClass<AppComponents, CVolObject> {
  public:
   static constexpr const char* kClassName = "quorvela::win::AppComponents";
+  static auto members(auto& self) { return std::tie(self.pageSet, self.handlerSet, self.runState); }
 
   PageSet pageSet;
   HandlerSet handlerSet;
   RunState runState;
-
- protected:
-  void readMembers(VolStream& stream) override {
-    pageSet.readFromStream(&stream);
-    handlerSet.readFromStream(&stream);
-    runState.readFromStream(&stream);
-  }
-  void writeMembers(VolStream& stream) const override {
-    pageSet.writeToStream(&stream);
-    handlerSet.writeToStream(&stream);
-    runState.writeToStream(&stream);
-  }
 };
 
 }  // namespace quorvela::win

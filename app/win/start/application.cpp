@@ -14,24 +14,15 @@ Application::Application() {
   pages.navigationBar.setLinks(&handlers.navigationHandler);
   page.setLinks({&handlers.speedGaugeHandler, &handlers.navigationHandler});
   handlers.navigationHandler.setLinks({&pages.navigationBar.NavControlCentreButton, &page});
-  handlers.runNowHandler.setLinks({&state, &library, &page, &handlers.speedGaugeHandler.GaugeTimer});
-  handlers.targetImageHandler.setLinks({&state, &library, &page, &handlers.runNowHandler});
+  handlers.runNowHandler.setLinks({{&state, &*library}, &page, &handlers.speedGaugeHandler.GaugeTimer});
+  handlers.targetImageHandler.setLinks({&state, &*library, &page, &handlers.runNowHandler});
   handlers.timedRunHandler.setLinks({&state, &page, &handlers.runNowHandler, nullptr});
   handlers.speedGaugeHandler.setLinks(
       {&state, &page, &handlers.runNowHandler, &handlers.targetImageHandler, &handlers.timedRunHandler});
 }
 
-Application& Application::operator=(const Application& other) {
-  if (this != &other) {
-    CVolWinApp::operator=(other);
-    mainForm = other.mainForm;
-    components = other.components;
-  }
-  return *this;
-}
-
 int Application::appStart() {
-  library.bind();
+  library->bind();
   if (CreateFormWindow(mainForm, nullptr)) setMainWindowHandle(windowOf(mainForm));
   PlacePages(mainForm, components.pageSet);
   return 1;

@@ -15,7 +15,6 @@ constexpr int kIconResource = 100;
 }  // namespace
 
 void MainForm::initialise() {
-  events_ = CVolEventObjectPointer::create(this);
   text = "Quorvela2025版";
   properties.sizable = false;
   properties.maximizeBox = false;
@@ -24,21 +23,6 @@ void MainForm::initialise() {
   properties.visible = true;
   properties.iconResource = kIconResource;
   properties.background = kSystemColour;
-}
-
-MainForm& MainForm::operator=(const MainForm& other) {
-  if (this != &other) {
-    CVolWinForm::operator=(other);
-    contentPanel = other.contentPanel;
-    navPanel = other.navPanel;
-  }
-  return *this;
-}
-
-MainForm::~MainForm() {
-  flags |= kDestroying;
-  events_->clearOwner();
-  events_.reset();
 }
 
 int MainForm::clientWidth() const { return UiScale::px(kDesignWidth); }
@@ -57,22 +41,10 @@ void MainForm::createChildren() {
 }
 
 void MainForm::bindEvents() {
-  destroyedEvent.bind(&MainForm::exitHandler, events_, 0);
+  destroyedEvent.bind(&MainForm::exitHandler, events_.record(), 0);
   listenToWindow();
 }
 
 std::int32_t MainForm::exitHandler(CVolObject*, CVolObject*, std::int32_t) { ExitProgramNow(); }
-
-void MainForm::readMembers(VolStream& stream) {
-  CVolWinForm::readMembers(stream);
-  contentPanel.readFromStream(&stream);
-  navPanel.readFromStream(&stream);
-}
-
-void MainForm::writeMembers(VolStream& stream) const {
-  CVolWinForm::writeMembers(stream);
-  contentPanel.writeToStream(&stream);
-  navPanel.writeToStream(&stream);
-}
 
 }  // namespace quorvela::win

@@ -1,23 +1,24 @@
 #pragma once
 // The program's one top-level window: a fixed frame holding the navigation strip on the left
 // and the content area on the right.
-#include "app/core/object/event_object_pointer.h"
+#include <tuple>
+
+#include "app/core/object/event_owner.h"
+#include "app/core/object/members_class.h"
 #include "app/win/framework/form.h"
 #include "app/win/framework/panel.h"
 
 namespace quorvela::win {
 
-class MainForm : public VolClass<MainForm, CVolWinForm> {
+class MainForm : public MembersClass<MainForm, CVolWinForm> {
  public:
   static constexpr const char* kClassName = "quorvela::win::MainForm";
   static constexpr int kContentPanelId = 101;
   static constexpr int kNavPanelId = 102;
+  // After the text that every framework control carries.
+  static auto members(auto& self) { return std::tie(self.contentPanel, self.navPanel); }
 
   MainForm() { initialise(); }
-  MainForm(const MainForm& other) : MainForm() { *this = other; }
-  // Copies the base words, the text and the panels; keeps this form's own event record.
-  MainForm& operator=(const MainForm& other);
-  ~MainForm() override;
 
   int clientWidth() const override;
   int clientHeight() const override;
@@ -29,14 +30,10 @@ class MainForm : public VolClass<MainForm, CVolWinForm> {
   Panel contentPanel;
   Panel navPanel;
 
- protected:
-  void readMembers(VolStream& stream) override;
-  void writeMembers(VolStream& stream) const override;
-
  private:
   void initialise();
 
-  EventRecord events_;
+  EventOwner events_{*this};
 };
 
 }  // namespace quorvela::win

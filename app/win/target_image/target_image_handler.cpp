@@ -12,92 +12,53 @@
 
 namespace quorvela::win {
 
-TargetImageHandler::TargetImageHandler() : events_(CVolEventObjectPointer::create(this)) { bindMembers(); }
-
-TargetImageHandler& TargetImageHandler::operator=(const TargetImageHandler& other) {
-  if (this != &other) {
-    CVolObject::operator=(other);
-    CaptureTargetButton = other.CaptureTargetButton;
-    TestFindButton = other.TestFindButton;
-    TestSendButton = other.TestSendButton;
-    TargetPreview = other.TargetPreview;
-  }
-  return *this;
-}
-
-TargetImageHandler::~TargetImageHandler() {
-  flags |= kDestroying;
-  events_->clearOwner();
-  events_.reset();
-}
-
 void TargetImageHandler::bindMembers() {
   for (SuperButton* button : {&CaptureTargetButton, &TestFindButton, &TestSendButton}) {
-    button->clickEvent.bind(&TargetImageButtonCallback, events_);
+    button->clickEvent.bind(&TargetImageButtonCallback, events_.record());
     button->listenToWindow();
   }
-}
-
-void TargetImageHandler::readMembers(VolStream& stream) {
-  CaptureTargetButton.readFromStream(&stream);
-  TestFindButton.readFromStream(&stream);
-  TestSendButton.readFromStream(&stream);
-  TargetPreview.readFromStream(&stream);
-}
-
-void TargetImageHandler::writeMembers(VolStream& stream) const {
-  CaptureTargetButton.writeToStream(&stream);
-  TestFindButton.writeToStream(&stream);
-  TestSendButton.writeToStream(&stream);
-  TargetPreview.writeToStream(&stream);
 }
 
 namespace {
 
 constexpr int kPlaceholderImage = 506;
 
-template <class Control>
-void adopt(Control& copy, const Control& pageControl) {
-  copy.releaseBeforeAssign();
-  copy = pageControl;
-}
-
 }  // namespace
 
 void TargetImageHandler::BindTargetImageHandler() {
-  if (!links_.page) return;
-  const ControlCentrePage& page = *links_.page;
-  adopt(CaptureTargetButton, page.CaptureTargetButton);
-  adopt(TestFindButton, page.TestFindButton);
-  adopt(TestSendButton, page.TestSendButton);
+  if (!links_->page) return;
+  const ControlCentrePage& page = *links_->page;
+  Adopt(CaptureTargetButton, page.CaptureTargetButton);
+  Adopt(TestFindButton, page.TestFindButton);
+  Adopt(TestSendButton, page.TestSendButton);
   bindMembers();
-  ReportStartupWindow(*links_.state, *this);
-  adopt(TargetPreview, page.TargetPreview);
+  ReportStartupWindow(*links_->state, *this);
+  Adopt(TargetPreview, page.TargetPreview);
   // No event of the preview is bound; its copy only becomes the one that paints.
   TargetPreview.listenToWindow();
-  ShowStoredTarget(*links_.state, *this);
+  ShowStoredTarget(*links_->state, *this);
 }
 
-const char* TargetImageHandler::runCapture() { return links_.library->JQMBT(); }
+const char* TargetImageHandler::runCapture() { return links_->library->JQMBT(); }
 
 ByteBuffer TargetImageHandler::readMemory(std::uint32_t address, std::int32_t length) {
   return CopyCapturedBytes(address, length);
 }
 
-std::uint32_t TargetImageHandler::searchWindow() { return links_.library->QWXJB(); }
+std::uint32_t TargetImageHandler::searchWindow() { return links_->library->QWXJB(); }
 
-std::int32_t TargetImageHandler::findWeChatWindow() { return FindWeChatWindow(*links_.state, *links_.runNow); }
+std::int32_t TargetImageHandler::findWeChatWindow() { return FindWeChatWindow(*links_->state, *links_->runNow); }
 
-void TargetImageHandler::captureWeChatWindow() { CaptureWeChatWindow(*links_.state); }
+void TargetImageHandler::captureWeChatWindow() { CaptureWeChatWindow(*links_->state); }
 
 std::int32_t TargetImageHandler::findImageInShot(const ByteBuffer& shot, const ByteBuffer& target) {
-  return links_.library->ZT(shot, target);
+  return links_->library->ZT(shot, target);
 }
 
-void TargetImageHandler::pressSendKey(std::uint32_t window) { PressSendKey(*links_.library, window); }
+void TargetImageHandler::pressSendKey(std::uint32_t window) { PressSendKey(*links_->library, window); }
 
 void TargetImageHandler::appendRunLog(int type, std::string_view utf8) {
-  AppendRunLog(links_.page->RunLogBox, type, std::string(utf8));
+  AppendRunLog(links_->page->RunLogBox, type, std::string(utf8));
 }
 
 bool TargetImageHandler::showPicture(const ByteBuffer& bytes) { return SetPictureFromBytes(TargetPreview, bytes); }
@@ -108,12 +69,12 @@ void TargetImageHandler::writeTargetFile(const ByteBuffer& bytes) { StoreTargetI
 
 std::int32_t TargetImageButtonCallback(CVolObject* owner, CVolObject* sender, std::int32_t) {
   auto& handler = *static_cast<TargetImageHandler*>(owner);
-  if (!handler.links_.state) return 0;
+  if (!handler.links_->state) return 0;
   TargetButton button = TargetButton::Other;
   if (sender == &handler.CaptureTargetButton) button = TargetButton::Capture;
   if (sender == &handler.TestFindButton) button = TargetButton::TestFind;
   if (sender == &handler.TestSendButton) button = TargetButton::TestSend;
-  return OnTargetImageButton(button, *handler.links_.state, handler);
+  return OnTargetImageButton(button, *handler.links_->state, handler);
 }
 
 }  // namespace quorvela::win

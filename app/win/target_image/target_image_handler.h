@@ -4,8 +4,11 @@
 // over its preview and its links.
 #include <cstdint>
 #include <string_view>
+#include <tuple>
 
-#include "app/core/object/event_object_pointer.h"
+#include "app/core/object/event_owner.h"
+#include "app/core/object/members_class.h"
+#include "app/core/object/per_object.h"
 #include "app/core/run/run_ports.h"
 #include "app/core/run/run_state.h"
 #include "app/core/target_image/target_image_actions.h"
@@ -25,15 +28,14 @@ struct TargetImageLinks {
   RunNowPort* runNow = nullptr;             // the run road's window search
 };
 
-class TargetImageHandler : public VolClass<TargetImageHandler, CVolObject>, public TargetImagePort {
+class TargetImageHandler : public MembersClass<TargetImageHandler, CVolObject>, public TargetImagePort {
  public:
   static constexpr const char* kClassName = "quorvela::win::TargetImageHandler";
+  static auto members(auto& self) {
+    return std::tie(self.CaptureTargetButton, self.TestFindButton, self.TestSendButton, self.TargetPreview);
+  }
 
-  TargetImageHandler();
-  TargetImageHandler(const TargetImageHandler& other) : TargetImageHandler() { *this = other; }
-  // Copies the controls; keeps this handler's own event record and links.
-  TargetImageHandler& operator=(const TargetImageHandler& other);
-  ~TargetImageHandler() override;
+  TargetImageHandler() { bindMembers(); }
 
   void setLinks(const TargetImageLinks& links) { links_ = links; }
   // Once at start-up, after the target file has been read: adopts the page's buttons and
@@ -47,10 +49,6 @@ class TargetImageHandler : public VolClass<TargetImageHandler, CVolObject>, publ
   SuperButton TestFindButton;
   SuperButton TestSendButton;
   PicturePanel TargetPreview;
-
- protected:
-  void readMembers(VolStream& stream) override;
-  void writeMembers(VolStream& stream) const override;
 
  private:
   friend std::int32_t TargetImageButtonCallback(CVolObject*, CVolObject*, std::int32_t);
@@ -67,8 +65,8 @@ class TargetImageHandler : public VolClass<TargetImageHandler, CVolObject>, publ
   void showPlaceholder() override;
   void writeTargetFile(const ByteBuffer& bytes) override;
 
-  TargetImageLinks links_;
-  EventRecord events_;
+  PerObject<TargetImageLinks> links_;
+  EventOwner events_{*this};
 };
 
 // Capture, test find or test send by the sender; any other sender does nothing. 0.

@@ -7,52 +7,27 @@
 
 namespace quorvela::win {
 
-TimedRunHandler::TimedRunHandler() : events_(CVolEventObjectPointer::create(this)) { bindMembers(); }
-
-TimedRunHandler& TimedRunHandler::operator=(const TimedRunHandler& other) {
-  if (this != &other) {
-    CVolObject::operator=(other);
-    TimedRunButton = other.TimedRunButton;
-    HourEdit = other.HourEdit;
-    MinuteEdit = other.MinuteEdit;
-    SecondEdit = other.SecondEdit;
-    CountdownTimer = other.CountdownTimer;
-    TimedRunValues::operator=(other);
-  }
-  return *this;
-}
-
-TimedRunHandler::~TimedRunHandler() {
-  flags |= kDestroying;
-  events_->clearOwner();
-  events_.reset();
-}
-
 void TimedRunHandler::bindMembers() {
-  TimedRunButton.clickEvent.bind(&TimedRunButtonCallback, events_);
+  TimedRunButton.clickEvent.bind(&TimedRunButtonCallback, events_.record());
   TimedRunButton.listenToWindow();
-  HourEdit.textChangedEvent.bind(&TimeEditChangedCallback, events_);
+  HourEdit.textChangedEvent.bind(&TimeEditChangedCallback, events_.record());
   HourEdit.listenToWindow();
-  MinuteEdit.textChangedEvent.bind(&TimeEditChangedCallback, events_);
+  MinuteEdit.textChangedEvent.bind(&TimeEditChangedCallback, events_.record());
   MinuteEdit.listenToWindow();
-  CountdownTimer.tickEvent.bind(&CountdownTickCallback, events_);
+  CountdownTimer.tickEvent.bind(&CountdownTickCallback, events_.record());
   CountdownTimer.listenToWindow();
-  SecondEdit.textChangedEvent.bind(&TimeEditChangedCallback, events_);
+  SecondEdit.textChangedEvent.bind(&TimeEditChangedCallback, events_.record());
   SecondEdit.listenToWindow();
 }
 
 void TimedRunHandler::BindTimedRunHandler() {
-  if (!links_.page) return;
-  const ControlCentrePage& page = *links_.page;
-  const auto take = [](auto& copy, const auto& control) {
-    copy.releaseBeforeAssign();
-    copy = control;
-  };
-  take(TimedRunButton, page.TimedRunButton);
-  take(HourEdit, page.HourEdit);
-  take(MinuteEdit, page.MinuteEdit);
-  take(SecondEdit, page.SecondEdit);
-  take(CountdownTimer, page.CountdownTimer);
+  if (!links_->page) return;
+  const ControlCentrePage& page = *links_->page;
+  Adopt(TimedRunButton, page.TimedRunButton);
+  Adopt(HourEdit, page.HourEdit);
+  Adopt(MinuteEdit, page.MinuteEdit);
+  Adopt(SecondEdit, page.SecondEdit);
+  Adopt(CountdownTimer, page.CountdownTimer);
   bindMembers();
 }
 
@@ -72,9 +47,9 @@ std::optional<TimeEdit> TimedRunHandler::entryOf(const CVolObject* sender) const
   return std::nullopt;
 }
 
-RunState& TimedRunHandler::runState() { return *links_.state; }
+RunState& TimedRunHandler::runState() { return *links_->state; }
 
-const LocalClock& TimedRunHandler::localClock() { return links_.clock ? *links_.clock : systemClock_; }
+const LocalClock& TimedRunHandler::localClock() { return links_->clock ? *links_->clock : systemClock_; }
 
 std::string TimedRunHandler::editText(TimeEdit which) { return ControlText(edit(which)); }
 
@@ -89,30 +64,12 @@ void TimedRunHandler::setButtonImage(int resourceId) { TimedRunButton.setImage(r
 void TimedRunHandler::setTimerInterval(int milliseconds) { CountdownTimer.setInterval(milliseconds); }
 
 void TimedRunHandler::appendRunLog(int type, std::string_view text) {
-  AppendRunLog(links_.page->RunLogBox, type, std::string(text));
+  AppendRunLog(links_->page->RunLogBox, type, std::string(text));
 }
 
-int TimedRunHandler::checkReady() { return CheckReady(*links_.state, *links_.runNow); }
+int TimedRunHandler::checkReady() { return CheckReady(*links_->state, *links_->runNow); }
 
-void TimedRunHandler::toggleRunNow() { ToggleRunNow(*links_.state, automationWorkerSlot, *links_.runNow); }
-
-void TimedRunHandler::readMembers(VolStream& stream) {
-  TimedRunButton.readFromStream(&stream);
-  HourEdit.readFromStream(&stream);
-  MinuteEdit.readFromStream(&stream);
-  SecondEdit.readFromStream(&stream);
-  CountdownTimer.readFromStream(&stream);
-  readMember(stream, static_cast<TimedRunValues&>(*this));
-}
-
-void TimedRunHandler::writeMembers(VolStream& stream) const {
-  TimedRunButton.writeToStream(&stream);
-  HourEdit.writeToStream(&stream);
-  MinuteEdit.writeToStream(&stream);
-  SecondEdit.writeToStream(&stream);
-  CountdownTimer.writeToStream(&stream);
-  writeMember(stream, static_cast<const TimedRunValues&>(*this));
-}
+void TimedRunHandler::toggleRunNow() { ToggleRunNow(*links_->state, automationWorkerSlot, *links_->runNow); }
 
 std::int32_t TimedRunButtonCallback(CVolObject* owner, CVolObject* sender, std::int32_t) {
   auto* handler = static_cast<TimedRunHandler*>(owner);

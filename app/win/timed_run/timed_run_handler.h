@@ -6,9 +6,12 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <tuple>
 
 #include "app/core/framework/local_clock.h"
-#include "app/core/object/event_object_pointer.h"
+#include "app/core/object/event_owner.h"
+#include "app/core/object/members_class.h"
+#include "app/core/object/per_object.h"
 #include "app/core/run/run_ports.h"
 #include "app/core/run/run_state.h"
 #include "app/core/timed_run/timed_run.h"
@@ -29,16 +32,16 @@ struct TimedRunLinks {
   const LocalClock* clock = nullptr;        // the system's clock when none is given
 };
 
-class TimedRunHandler : public VolClass<TimedRunHandler, CVolObject>, public TimedRunValues, public TimedRunPort {
+class TimedRunHandler : public MembersClass<TimedRunHandler, CVolObject>, public TimedRunValues, public TimedRunPort {
  public:
   static constexpr const char* kClassName = "quorvela::win::TimedRunHandler";
+  // The controls, then the saved texts and the target.
+  static auto members(auto& self) {
+    return std::tie(self.TimedRunButton, self.HourEdit, self.MinuteEdit, self.SecondEdit, self.CountdownTimer,
+                    self.values());
+  }
 
-  TimedRunHandler();
-  TimedRunHandler(const TimedRunHandler& other) : TimedRunHandler() { *this = other; }
-  // Copies the controls, the saved texts and the target; keeps this handler's own event
-  // record and links.
-  TimedRunHandler& operator=(const TimedRunHandler& other);
-  ~TimedRunHandler() override;
+  TimedRunHandler() { bindMembers(); }
 
   void setLinks(const TimedRunLinks& links) { links_ = links; }
   // Adopts the control centre's controls and binds their events.
@@ -52,16 +55,15 @@ class TimedRunHandler : public VolClass<TimedRunHandler, CVolObject>, public Tim
   EditBox SecondEdit;
   TimerControl CountdownTimer;
 
- protected:
-  void readMembers(VolStream& stream) override;
-  void writeMembers(VolStream& stream) const override;
+  TimedRunValues& values() { return *this; }
+  const TimedRunValues& values() const { return *this; }
 
  private:
   friend std::int32_t TimedRunButtonCallback(CVolObject*, CVolObject*, std::int32_t);
   friend std::int32_t TimeEditChangedCallback(CVolObject*, CVolObject*, std::int32_t);
   friend std::int32_t CountdownTickCallback(CVolObject*, CVolObject*, std::int32_t);
 
-  bool linked() const { return links_.state != nullptr; }
+  bool linked() const { return links_->state != nullptr; }
   EditBox& edit(TimeEdit which);
   // Which entry an event came from; nothing for another sender.
   std::optional<TimeEdit> entryOf(const CVolObject* sender) const;
@@ -78,8 +80,8 @@ class TimedRunHandler : public VolClass<TimedRunHandler, CVolObject>, public Tim
   void toggleRunNow() override;
 
   SystemClock systemClock_;
-  TimedRunLinks links_;
-  EventRecord events_;
+  PerObject<TimedRunLinks> links_;
+  EventOwner events_{*this};
 };
 
 std::int32_t TimedRunButtonCallback(CVolObject* owner, CVolObject* sender, std::int32_t extra);
