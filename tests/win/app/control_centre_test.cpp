@@ -11,7 +11,7 @@
 #include "tests/support/screen_pixels.h"
 #include "tests/support/wait_until.h"
 #include "tests/win/app/centre_windows.h"
-#include "tests/win/app/quorvela_run.h"
+#include "tests/win/app/built_program.h"
 #include "tests/win/app/session_dpi.h"
 
 namespace qv::test {
@@ -38,8 +38,8 @@ bool slidIntoPlace(const std::vector<std::string>& events) {
 
 // The program started with its control centre slid into place; closed at the end.
 struct ShownCentre {
-  explicit ShownCentre(const std::wstring& label) : run(label, kFullStub, kInModuleFolder, {}, true) {
-    form = run.child->waitForWindow();
+  explicit ShownCentre(const std::wstring& label) : run(label, {.watchPage = true}) {
+    form = run.child().waitForWindow();
     if (form) {
       navBar = settledPage(form, kNavPanelId);
       page = settledPage(form, kContentPanelId);
@@ -48,10 +48,10 @@ struct ShownCentre {
   }
   ~ShownCentre() {
     PostMessageW(form, WM_CLOSE, 0, 0);
-    EXPECT_EQ(run.child->waitForExit(), 0u);
+    EXPECT_EQ(run.child().waitForExit(), 0u);
   }
 
-  QuorvelaRun run;
+  BuiltProgram run;
   HWND form = nullptr;
   HWND navBar = nullptr;
   HWND page = nullptr;

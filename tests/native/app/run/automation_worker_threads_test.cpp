@@ -7,7 +7,7 @@
 
 #include "app/core/run/automation_worker_loop.h"
 #include "app/core/run/run_now.h"
-#include "tests/native/app/wait_for.h"
+#include "tests/support/poll_until.h"
 
 namespace quorvela {
 namespace {
@@ -63,7 +63,7 @@ class ThreadPort : public RunNowPort {
   WorkerCalls& calls_;
 };
 
-using test::waitFor;
+using qv::test::PollUntil;
 
 TEST(AutomationWorkerThreads, StopFromTheGuiThreadEndsTheWorkerAfterItsRound) {
   RunState state;
@@ -71,7 +71,7 @@ TEST(AutomationWorkerThreads, StopFromTheGuiThreadEndsTheWorkerAfterItsRound) {
   CountingCalls calls;
   ThreadPort port(state, slot, calls);
   ASSERT_EQ(ToggleRunNow(state, slot, port), kToggleStarted);
-  ASSERT_TRUE(waitFor([&] { return calls.rounds.load() >= 100; }));
+  ASSERT_TRUE(PollUntil([&] { return calls.rounds.load() >= 100; }));
   EXPECT_EQ(ToggleRunNow(state, slot, port), kToggleToldToStop);
   port.joinAll();
   EXPECT_FALSE(slot.held());
@@ -92,7 +92,7 @@ TEST(AutomationWorkerThreads, StopAndStartAtOnceNeverGiveTwoWorkersNorARunWithou
   }
   // The last start left a run: some worker must still be doing rounds.
   const int before = calls.rounds.load();
-  EXPECT_TRUE(waitFor([&] { return calls.rounds.load() > before + 50; }));
+  EXPECT_TRUE(PollUntil([&] { return calls.rounds.load() > before + 50; }));
   ToggleRunNow(state, slot, port);
   port.joinAll();
   EXPECT_EQ(calls.mostAtOnce.load(), 1);

@@ -13,7 +13,7 @@
 #include "app/core/run/run_state.h"
 #include "tests/native/app/run/fake_run_port.h"
 #include "tests/native/app/run/fake_worker_calls.h"
-#include "tests/native/app/wait_for.h"
+#include "tests/support/poll_until.h"
 
 namespace quorvela {
 namespace {
@@ -23,7 +23,7 @@ using Calls = std::vector<std::string>;
 const Calls kStopSequence = {"gauge 0", "interval 0", "log 2 [提示]软件已停止运行", "text 立刻运行 当前:未运行",
                              "image 507"};
 
-using test::waitFor;
+using qv::test::PollUntil;
 
 TEST(RunStateThreads, NoRoundLostBetweenTheGaugesExchangeAndTheWorkersAdd) {
   constexpr int kRounds = 100000;
@@ -58,7 +58,7 @@ TEST(RunStateThreads, WorkerSeesTheRunningFlagClearedByTheGui) {
   test::FakeRunNowPort page;  // its startWorker only says yes: the test starts the thread
   ASSERT_EQ(ToggleRunNow(state, slot, page), kToggleStarted);
   std::thread worker([&] { RunAutomationWorker(state, slot, calls); });
-  EXPECT_TRUE(waitFor([&] { return calls.rounds.load() >= 100; }));
+  EXPECT_TRUE(PollUntil([&] { return calls.rounds.load() >= 100; }));
   EXPECT_EQ(ToggleRunNow(state, slot, page), kToggleToldToStop);
   worker.join();  // ends after the round it was in
   EXPECT_FALSE(slot.held());

@@ -1,3 +1,0 @@
-#pragma once
-// The BMP decoder is shared with the program, in common/bmp/.
-#include "common/bmp/bmp_decoder.h"
