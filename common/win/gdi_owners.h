@@ -37,80 +37,58 @@ struct GdiOwners {
   static MemoryDc memoryDcFor(HDC reference) { return MemoryDc(Calls::CreateCompatibleDC(reference)); }
 
   // A window's DC (null: the screen's), given back with ReleaseDC.
-  class WindowDc {
+  struct WindowDcHandle {
+    HWND window = nullptr;
+    HDC dc = nullptr;
+    bool operator==(const WindowDcHandle&) const = default;
+  };
+  struct ReleaseDcTraits {
+    static void close(WindowDcHandle handle) {
+      if (handle.dc) Calls::ReleaseDC(handle.window, handle.dc);
+    }
+  };
+  class WindowDc : public UniqueHandleOf<WindowDcHandle, ReleaseDcTraits> {
    public:
     // GetDC: the client area.
-    explicit WindowDc(HWND window) : window_(window), dc_(Calls::GetDC(window)) {}
+    explicit WindowDc(HWND window) : WindowDc(window, Calls::GetDC(window)) {}
     // GetWindowDC: the whole window, frame and title bar included.
     static WindowDc wholeWindow(HWND window) { return WindowDc(window, Calls::GetWindowDC(window)); }
-    ~WindowDc() { reset(); }
-    WindowDc(WindowDc&& other) noexcept
-        : window_(std::exchange(other.window_, nullptr)), dc_(std::exchange(other.dc_, nullptr)) {}
-    WindowDc& operator=(WindowDc&& other) noexcept {
-      if (this != &other) {
-        reset();
-        window_ = std::exchange(other.window_, nullptr);
-        dc_ = std::exchange(other.dc_, nullptr);
-      }
-      return *this;
-    }
-    WindowDc(const WindowDc&) = delete;
-    WindowDc& operator=(const WindowDc&) = delete;
 
-    HDC get() const { return dc_; }
-    explicit operator bool() const { return dc_ != nullptr; }
-    // Gives the DC back now.
-    void reset() {
-      if (dc_) Calls::ReleaseDC(window_, dc_);
-      window_ = nullptr;
-      dc_ = nullptr;
-    }
+    HDC get() const { return handle().dc; }
+    explicit operator bool() const { return get() != nullptr; }
 
    private:
-    WindowDc(HWND window, HDC dc) : window_(window), dc_(dc) {}
-
-    HWND window_ = nullptr;
-    HDC dc_ = nullptr;
+    using Owner = UniqueHandleOf<WindowDcHandle, ReleaseDcTraits>;
+    WindowDc(HWND window, HDC dc) : Owner(dc ? WindowDcHandle{window, dc} : WindowDcHandle{}) {}
+    WindowDcHandle handle() const { return Owner::get(); }
   };
 
   // An object selected into a DC; the object it displaced is selected back when the
   // selection ends.
-  class Selection {
+  struct SelectionHandle {
+    HDC dc = nullptr;
+    HGDIOBJ displaced = nullptr;
+    bool operator==(const SelectionHandle&) const = default;
+  };
+  struct SelectBackTraits {
+    static void close(SelectionHandle handle) { Calls::SelectObject(handle.dc, handle.displaced); }
+  };
+  class Selection : public UniqueHandleOf<SelectionHandle, SelectBackTraits> {
    public:
     Selection() = default;
-    Selection(HDC dc, HGDIOBJ object) {
-      HGDIOBJ displaced = dc && object ? Calls::SelectObject(dc, object) : nullptr;
-      if (displaced && displaced != HGDI_ERROR) {
-        dc_ = dc;
-        displaced_ = displaced;
-      }
-    }
-    ~Selection() { reset(); }
-    Selection(Selection&& other) noexcept
-        : dc_(std::exchange(other.dc_, nullptr)), displaced_(std::exchange(other.displaced_, nullptr)) {}
-    Selection& operator=(Selection&& other) noexcept {
-      if (this != &other) {
-        reset();
-        dc_ = std::exchange(other.dc_, nullptr);
-        displaced_ = std::exchange(other.displaced_, nullptr);
-      }
-      return *this;
-    }
-    Selection(const Selection&) = delete;
-    Selection& operator=(const Selection&) = delete;
+    Selection(HDC dc, HGDIOBJ object) : Owner(select(dc, object)) {}
 
     // false when the object could not be selected.
-    explicit operator bool() const { return displaced_ != nullptr; }
-    HGDIOBJ displaced() const { return displaced_; }
-    void reset() {
-      if (dc_ && displaced_) Calls::SelectObject(dc_, displaced_);
-      dc_ = nullptr;
-      displaced_ = nullptr;
-    }
+    explicit operator bool() const { return displaced() != nullptr; }
+    HGDIOBJ displaced() const { return Owner::get().displaced; }
 
    private:
-    HDC dc_ = nullptr;
-    HGDIOBJ displaced_ = nullptr;
+    using Owner = UniqueHandleOf<SelectionHandle, SelectBackTraits>;
+    static SelectionHandle select(HDC dc, HGDIOBJ object) {
+      HGDIOBJ displaced = dc && object ? Calls::SelectObject(dc, object) : nullptr;
+      if (!displaced || displaced == HGDI_ERROR) return {};
+      return {dc, displaced};
+    }
   };
 };
 
