@@ -6,6 +6,7 @@
 #include "library/core/bmp_decoder.h"
 #include "library/core/bmp_index_rows.h"
 #include "library/core/dib_layout.h"
+#include "library/core/fixed_palette_rows.h"
 #include "library/core/nearest_color.h"
 
 namespace pixfarrow {
