@@ -26,6 +26,7 @@ class CapturePaletteBytes {
   std::size_t size() const { return size_; }
   std::array<std::uint32_t, 256> SampleCounts();
   std::size_t FindByte(std::size_t end, std::size_t from, std::uint8_t value);
+  std::size_t FindPair(std::size_t end, std::size_t from, std::uint8_t value, Companion with);
   Difference LastDifference(std::size_t at, const std::uint8_t* bytes, std::size_t n);
 
   // Whether the whole image has been converted.
@@ -35,7 +36,13 @@ class CapturePaletteBytes {
   std::size_t RowOf(std::size_t pos) const;      // pos / stride
   const std::uint8_t* Row(std::size_t y) const;  // y from the bottom
   std::uint8_t IndexOf(const std::uint8_t* pixel) const { return map_.Index(pixel[0], pixel[1], pixel[2]); }
+  std::uint8_t IndexAt(std::size_t pos);  // one byte, converted where it is not yet
   void Spend(std::size_t conversions);
+  // First position in [from, end) holding value that `accept` takes.
+  template <class Accept>
+  std::size_t Scan(std::size_t end, std::size_t from, std::uint8_t value, const Accept& accept);
+  template <class Accept>
+  std::size_t ScanConverted(std::size_t end, std::size_t from, std::uint8_t value, const Accept& accept) const;
 
   const BmpLayout& layout_;
   std::span<const std::uint8_t> file_;
@@ -49,6 +56,7 @@ class CapturePaletteBytes {
   std::optional<std::uint8_t> scanned_;  // the value that scan_ looks for
   std::optional<BoxScan> scan_;
   std::uint32_t rejected_ = ~0u;  // the last colour in scan_'s bounds found to be of another index
+  std::uint32_t accepted_ = ~0u;  // the last one found to be of that index
   ByteSet converted_;
 };
 

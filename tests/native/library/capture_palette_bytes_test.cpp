@@ -27,7 +27,16 @@ std::vector<std::uint32_t> TrickyColours(std::mt19937& rng) {
   return colours;
 }
 
-// Every byte and every scan for a value reads as in the decoded image, lazily or not.
+// The first position in [from, end) holding value whose companion holds its value.
+std::size_t PlainPair(const ByteSet& bytes, std::size_t end, std::size_t from, std::uint8_t value, Companion with) {
+  for (std::size_t q = from; q < end; ++q) {
+    if (bytes[q] == value && bytes[static_cast<std::size_t>(static_cast<std::ptrdiff_t>(q) + with.offset)] == with.value) return q;
+  }
+  return kNoMatch;
+}
+
+// Every byte and every scan for a value, alone or with a companion, reads as in the decoded
+// image, lazily or not.
 TEST(CapturePaletteBytes, ReadsAsTheDecodedImage) {
   std::mt19937 rng(17);
   const std::vector<std::uint32_t> colours = TrickyColours(rng);
@@ -46,6 +55,14 @@ TEST(CapturePaletteBytes, ReadsAsTheDecodedImage) {
       const std::size_t from = rng() % (want.size() + 1), end = from + rng() % (want.size() + 1 - from);
       ASSERT_EQ(bytes.FindByte(end, from, value), FindByte(want.data(), end, from, value))
           << "round " << round << " value " << int{value} << " [" << from << ", " << end << ")";
+      // A companion that every position of [from, end) has inside the image.
+      if (from < end) {
+        const auto reach = static_cast<std::ptrdiff_t>(want.size() - (end - from));
+        const std::ptrdiff_t offset = static_cast<std::ptrdiff_t>(rng() % static_cast<std::size_t>(reach + 1)) - static_cast<std::ptrdiff_t>(from);
+        const Companion with{offset, want[static_cast<std::size_t>(static_cast<std::ptrdiff_t>(from) + offset)]};
+        ASSERT_EQ(bytes.FindPair(end, from, value, with), PlainPair(want, end, from, value, with))
+            << "round " << round << " value " << int{value} << " [" << from << ", " << end << ") offset " << offset;
+      }
     }
     for (std::size_t at = 0; at < want.size(); ++at) {
       const std::size_t n = std::min<std::size_t>(1 + rng() % 6, want.size() - at);
