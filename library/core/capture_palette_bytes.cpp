@@ -6,6 +6,7 @@
 
 #include "library/core/byte_scan.h"
 #include "library/core/palette_image.h"
+#include "library/core/spare_buffer.h"
 
 namespace pixfarrow {
 namespace {
@@ -38,6 +39,10 @@ CapturePaletteBytes::CapturePaletteBytes(const BmpLayout& layout, std::span<cons
   map_.Warm();
 }
 
+CapturePaletteBytes::~CapturePaletteBytes() {
+  if (Converted()) KeepSpareBuffer(std::move(converted_));
+}
+
 std::size_t CapturePaletteBytes::RowOf(std::size_t pos) const {
   // pos x reciprocal / 2^32 is pos / stride or one more (pos < 2^32, reciprocal =
   // floor(2^32 / stride) + 1): a multiplication and a test instead of a division, which
@@ -58,7 +63,9 @@ void CapturePaletteBytes::Spend(std::size_t conversions) {
     return;
   }
   budget_ = 0;
-  converted_ = DecodePaletteImage(layout_, file_).pixels;
+  ByteSet bytes = TakeSpareBuffer();
+  DecodePaletteBytes(layout_, file_, bytes);
+  converted_ = std::move(bytes);
 }
 
 std::array<std::uint32_t, 256> CapturePaletteBytes::SampleCounts() {

@@ -21,6 +21,9 @@ class CapturePaletteBytes {
  public:
   // For a layout of 24 or 32 bits, BI_RGB; layout and file must outlive the object.
   CapturePaletteBytes(const BmpLayout& layout, std::span<const std::uint8_t> file);
+  ~CapturePaletteBytes();
+  CapturePaletteBytes(const CapturePaletteBytes&) = delete;
+  CapturePaletteBytes& operator=(const CapturePaletteBytes&) = delete;
 
   // The row-chain search's haystack (row_chain_search.h).
   std::size_t size() const { return size_; }
@@ -30,7 +33,7 @@ class CapturePaletteBytes {
   Difference LastDifference(std::size_t at, const std::uint8_t* bytes, std::size_t n);
 
   // Whether the whole image has been converted.
-  bool Converted() const { return !converted_.empty(); }
+  bool Converted() const { return converted_.size() == size_; }
 
  private:
   std::size_t RowOf(std::size_t pos) const;      // pos / stride
@@ -57,7 +60,7 @@ class CapturePaletteBytes {
   std::optional<BoxScan> scan_;
   std::uint32_t rejected_ = ~0u;  // the last colour in scan_'s bounds found to be of another index
   std::uint32_t accepted_ = ~0u;  // the last one found to be of that index
-  ByteSet converted_;
+  ByteSet converted_;  // in the library's spare buffer (spare_buffer.h)
 };
 
 }  // namespace pixfarrow

@@ -8,6 +8,7 @@
 #include "library/core/byte_scan.h"
 #include "library/core/fixed_palette_map.h"
 #include "library/core/palette_image.h"
+#include "library/core/spare_buffer.h"
 
 namespace pixfarrow {
 namespace {
@@ -91,6 +92,35 @@ TEST(CapturePaletteBytes, ConvertsEverythingOnceLazyReadsCostTooMuch) {
   EXPECT_NEAR(static_cast<double>(at), 40 * 10 / 16, 2);
   for (std::size_t p = 0; p < want.size(); ++p) ASSERT_EQ(bytes.LastDifference(p, want.data() + p, 1).offset, 1u) << p;
   EXPECT_EQ(bytes.FindByte(want.size(), 0, 249), FindByte(want.data(), want.size(), 0, 249));
+}
+
+// Decoding into a buffer that held other bytes, of any size, gives the bytes of a new one,
+// row padding included; so does a capture's whole conversion into the library's spare
+// buffer after a larger image left its bytes there.
+TEST(CapturePaletteBytes, ConversionsIntoUsedBuffersWriteEveryByte) {
+  const ByteSet files[] = {
+      test::Capture(13, 5, 24, false, [](int x, int y) { return x * 0x010203u + y * 0x302010u; }),
+      test::Capture(13, 5, 32, true, [](int x, int y) { return x * 0x030201u + y * 0x102030u; }),
+      test::Bmp8(7, 3, {0xFF0000, 0x00FF00, 0x0000FF}, [](int x, int y) { return static_cast<std::uint8_t>((x + y) % 3); }),
+  };
+  for (const ByteSet& file : files) {
+    const auto layout = ParseBmpLayout(file);
+    ASSERT_TRUE(layout);
+    const ByteSet want = DecodePaletteImage(*layout, file).pixels;
+    for (const std::size_t size : {std::size_t{0}, want.size() / 2, want.size(), want.size() * 3}) {
+      ByteSet used(size, 0xAB);
+      DecodePaletteBytes(*layout, file, used);
+      EXPECT_EQ(used, want) << size;
+    }
+  }
+  KeepSpareBuffer(ByteSet(4096, 0xAB));
+  const ByteSet& file = files[0];
+  const auto layout = ParseBmpLayout(file);
+  const ByteSet want = DecodePaletteImage(*layout, file).pixels;
+  CapturePaletteBytes bytes(*layout, file);
+  for (std::size_t at = 0; at < want.size() && !bytes.Converted(); ++at) bytes.LastDifference(at, want.data() + at, 1);
+  ASSERT_TRUE(bytes.Converted());
+  for (std::size_t p = 0; p < want.size(); ++p) ASSERT_EQ(bytes.LastDifference(p, want.data() + p, 1).offset, 1u) << p;
 }
 
 }  // namespace
