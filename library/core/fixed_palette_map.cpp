@@ -278,13 +278,6 @@ FixedPaletteMap::FixedPaletteMap() {
   builder.FillSeveral();
 }
 
-std::uint8_t FixedPaletteMap::InSeveral(std::uint32_t code, std::uint32_t blue, std::uint32_t green,
-                                        std::uint32_t red) const {
-  const std::size_t cell = cells_[code & 0xFFFF];
-  const std::uint8_t index = finer_[cell * 512 + (code >> 16)];
-  return index != kSeveral ? index : Refine(candidatesAt_[cell], blue, green, red);
-}
-
 std::uint8_t FixedPaletteMap::Refine(std::uint32_t offset, std::uint32_t blue, std::uint32_t green,
                                      std::uint32_t red) const {
   const std::uint8_t* c = candidates_.data() + offset;

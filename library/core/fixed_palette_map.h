@@ -58,7 +58,11 @@ class FixedPaletteMap {
  private:
   class Builder;
   FixedPaletteMap();
-  std::uint8_t InSeveral(std::uint32_t code, std::uint32_t blue, std::uint32_t green, std::uint32_t red) const;
+  std::uint8_t InSeveral(std::uint32_t code, std::uint32_t blue, std::uint32_t green, std::uint32_t red) const {
+    const std::size_t cell = cells_[code & 0xFFFF];
+    const std::uint8_t index = finer_[cell * 512 + (code >> 16)];
+    return index != kSeveral ? index : Refine(candidatesAt_[cell], blue, green, red);
+  }
   std::uint8_t Refine(std::uint32_t offset, std::uint32_t blue, std::uint32_t green, std::uint32_t red) const;
 
   // Per channel value: in the low 16 bits its level at its place in the key, above them
