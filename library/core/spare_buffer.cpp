@@ -26,6 +26,7 @@ ByteSet TakeSpareBuffer() {
 }
 
 void KeepSpareBuffer(ByteSet&& buffer) {
+  if (buffer.capacity() > kLargestSpare) return;
   Spare& spare = LibrarySpare();
   std::lock_guard lock(spare.mutex);
   if (spare.buffer.capacity() < buffer.capacity()) spare.buffer = std::move(buffer);

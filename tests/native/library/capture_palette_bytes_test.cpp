@@ -123,5 +123,31 @@ TEST(CapturePaletteBytes, ConversionsIntoUsedBuffersWriteEveryByte) {
   for (std::size_t p = 0; p < want.size(); ++p) ASSERT_EQ(bytes.LastDifference(p, want.data() + p, 1).offset, 1u) << p;
 }
 
+// The spare buffer keeps the largest buffer handed back, up to what a capture of an 8K
+// screen needs; a larger one is freed at once.
+TEST(SpareBuffer, KeepsTheLargestBufferUpToAScreensCapture) {
+  struct Case {
+    std::vector<std::size_t> kept;
+    std::size_t takenCapacity;
+  };
+  const Case cases[] = {
+      {{}, 0},
+      {{4096}, 4096},
+      {{4096, 1024}, 4096},
+      {{1024, 4096}, 4096},
+      {{kLargestSpare}, kLargestSpare},
+      {{kLargestSpare + 1}, 0},
+      {{4096, kLargestSpare + 1}, 4096},
+  };
+  for (const Case& c : cases) {
+    TakeSpareBuffer();
+    for (const std::size_t size : c.kept) KeepSpareBuffer(ByteSet(size));
+    const ByteSet taken = TakeSpareBuffer();
+    EXPECT_GE(taken.capacity(), c.takenCapacity) << c.kept.size();
+    if (c.takenCapacity == 0) EXPECT_EQ(taken.capacity(), 0u);
+    EXPECT_TRUE(TakeSpareBuffer().empty());  // taken: no other search gets it
+  }
+}
+
 }  // namespace
 }  // namespace pixfarrow
