@@ -59,28 +59,46 @@ QV_SSE2_CODE inline std::uint32_t InRange(const std::uint8_t* at, const std::arr
 bool BoxScan::HasSse2() { return true; }
 
 QV_SSE2_CODE std::size_t BoxScan::FindSse2(const std::uint8_t* bgr, std::size_t count) const {
-  std::size_t i = 0;
   if (bytesPerPixel_ == 3) {
     // 16 pixels in 48 bytes; pixel k is inside when bits 3k, 3k + 1 and 3k + 2 are all set.
-    constexpr std::uint64_t kFirstOfEach = 0x249249249249ull;
+    // In 32-bit words, which the 32-bit build keeps in registers: bytes 0 to 31 hold
+    // pixels 0 to 9 and two bytes of pixel 10, bytes 32 to 47 its last byte and pixels 11
+    // to 15. The first inside, or 16.
+    auto block = [&](const std::uint8_t* at) QV_SSE2_CODE -> std::size_t {
+      const std::uint32_t low = InRange(at, low_[0], high_[0]) | InRange(at + 16, low_[1], high_[1]) << 16;
+      const std::uint32_t high = InRange(at + 32, low_[2], high_[2]);
+      const std::uint32_t first = low & (low >> 1) & (low >> 2) & 0x09249249u;  // pixels 0 to 9
+      const std::uint32_t tenth = (low >> 30) & (low >> 31) & high & 1u;
+      const std::uint32_t last = high & (high >> 1) & (high >> 2) & 0x2492u;  // pixels 11 to 15, from bit 1
+      if ((first | tenth | last) == 0) return 16;
+      if (first != 0) return static_cast<std::size_t>(std::countr_zero(first)) / 3;
+      if (tenth != 0) return 10;
+      return 11 + static_cast<std::size_t>(std::countr_zero(last)) / 3;
+    };
+    if (count < 16) return FindPortable(bgr, count);
+    std::size_t i = 0;
     for (; i + 16 <= count; i += 16) {
-      const std::uint8_t* at = bgr + 3 * i;
-      const std::uint64_t bits = InRange(at, low_[0], high_[0]) |
-                                 (std::uint64_t{InRange(at + 16, low_[1], high_[1])} << 16) |
-                                 (std::uint64_t{InRange(at + 32, low_[2], high_[2])} << 32);
-      const std::uint64_t inside = bits & (bits >> 1) & (bits >> 2) & kFirstOfEach;
-      if (inside != 0) return i + static_cast<std::size_t>(std::countr_zero(inside)) / 3;
+      if (const std::size_t k = block(bgr + 3 * i); k < 16) return i + k;
     }
-  } else {
-    // 4 pixels in 16 bytes; pixel k is inside when bits 4k to 4k + 2 are set.
-    for (; i + 4 <= count; i += 4) {
-      const std::uint32_t bits = InRange(bgr + 4 * i, low_[0], high_[0]);
-      const std::uint32_t inside = bits & (bits >> 1) & (bits >> 2) & 0x1111u;
-      if (inside != 0) return i + static_cast<std::size_t>(std::countr_zero(inside)) / 4;
-    }
+    if (i == count) return kNoPixel;
+    // The last 16 pixels, over some already looked at (none of them inside).
+    const std::size_t k = block(bgr + 3 * (count - 16));
+    return k < 16 ? count - 16 + k : kNoPixel;
   }
-  const std::size_t rest = FindPortable(bgr + bytesPerPixel_ * i, count - i);
-  return rest == kNoPixel ? kNoPixel : i + rest;
+  // 4 pixels in 16 bytes; pixel k is inside when bits 4k to 4k + 2 are set.
+  auto block = [&](const std::uint8_t* at) QV_SSE2_CODE -> std::size_t {
+    const std::uint32_t bits = InRange(at, low_[0], high_[0]);
+    const std::uint32_t inside = bits & (bits >> 1) & (bits >> 2) & 0x1111u;
+    return inside != 0 ? static_cast<std::size_t>(std::countr_zero(inside)) / 4 : 4;
+  };
+  if (count < 4) return FindPortable(bgr, count);
+  std::size_t i = 0;
+  for (; i + 4 <= count; i += 4) {
+    if (const std::size_t k = block(bgr + 4 * i); k < 4) return i + k;
+  }
+  if (i == count) return kNoPixel;
+  const std::size_t k = block(bgr + 4 * (count - 4));
+  return k < 4 ? count - 4 + k : kNoPixel;
 }
 
 #else

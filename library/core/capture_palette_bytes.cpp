@@ -6,6 +6,7 @@
 
 #include "library/core/byte_scan.h"
 #include "library/core/palette_image.h"
+#include "library/core/spare_buffer.h"
 
 namespace pixfarrow {
 namespace {
@@ -38,6 +39,10 @@ CapturePaletteBytes::CapturePaletteBytes(const BmpLayout& layout, std::span<cons
   map_.Warm();
 }
 
+CapturePaletteBytes::~CapturePaletteBytes() {
+  if (Converted()) KeepSpareBuffer(std::move(converted_));
+}
+
 std::size_t CapturePaletteBytes::RowOf(std::size_t pos) const {
   // pos x reciprocal / 2^32 is pos / stride or one more (pos < 2^32, reciprocal =
   // floor(2^32 / stride) + 1): a multiplication and a test instead of a division, which
@@ -58,7 +63,9 @@ void CapturePaletteBytes::Spend(std::size_t conversions) {
     return;
   }
   budget_ = 0;
-  converted_ = DecodePaletteImage(layout_, file_).pixels;
+  ByteSet bytes = TakeSpareBuffer();
+  DecodePaletteBytes(layout_, file_, bytes);
+  converted_ = std::move(bytes);
 }
 
 std::array<std::uint32_t, 256> CapturePaletteBytes::SampleCounts() {
@@ -80,10 +87,31 @@ std::array<std::uint32_t, 256> CapturePaletteBytes::SampleCounts() {
   return counts;
 }
 
-std::size_t CapturePaletteBytes::FindByte(std::size_t end, std::size_t from, std::uint8_t value) {
-  if (Converted()) return pixfarrow::FindByte(converted_.data(), std::min(end, size_), from, value);
-  if (scanned_ != value) scanned_ = value, scan_.emplace(map_.BoundsOf(value), bytesPerPixel_), rejected_ = ~0u;
+std::uint8_t CapturePaletteBytes::IndexAt(std::size_t pos) {
+  if (Converted()) return converted_[pos];
+  const std::size_t y = RowOf(pos), x = pos - y * stride_;
+  if (x >= width_) return 0;  // row padding
+  Spend(1);
+  return IndexOf(Row(y) + x * bytesPerPixel_);
+}
+
+template <class Accept>
+std::size_t CapturePaletteBytes::ScanConverted(std::size_t end, std::size_t from, std::uint8_t value,
+                                               const Accept& accept) const {
+  for (std::size_t q = from;; ++q) {
+    q = pixfarrow::FindByte(converted_.data(), end, q, value);
+    if (q == kNoMatch || accept(q)) return q;
+  }
+}
+
+template <class Accept>
+std::size_t CapturePaletteBytes::Scan(std::size_t end, std::size_t from, std::uint8_t value, const Accept& accept) {
   end = std::min(end, size_);
+  if (Converted()) return ScanConverted(end, from, value, accept);
+  if (scanned_ != value) {
+    scanned_ = value, scan_.emplace(map_.BoundsOf(value), bytesPerPixel_);
+    rejected_ = accepted_ = ~0u;
+  }
   std::size_t y = RowOf(from), x = from - y * stride_;
   for (std::size_t rowStart = y * stride_; rowStart < end; ++y, rowStart += stride_, x = 0) {
     const std::size_t rowEnd = std::min(end - rowStart, stride_), pixelEnd = std::min(width_, rowEnd);
@@ -97,20 +125,39 @@ std::size_t CapturePaletteBytes::FindByte(std::size_t end, std::size_t from, std
       x += k;
       const std::uint8_t* p = row + x * bytesPerPixel_;
       const std::uint32_t colour = ColourOf(p);
+      if (colour == accepted_ || (colour != rejected_ && map_.Index(colour) == value)) {
+        accepted_ = colour;
+        if (accept(rowStart + x)) return rowStart + x;
+        if (Converted()) return ScanConverted(end, rowStart + x + 1, value, accept);
+        ++x;  // the next pixel of the run is a candidate of its own
+        continue;
+      }
       if (colour != rejected_) {  // a colour inside the bounds but of another index, once
-        if (map_.Index(colour) == value) return rowStart + x;
         rejected_ = colour;
         Spend(1);
-        if (Converted()) return pixfarrow::FindByte(converted_.data(), end, rowStart + x + 1, value);
+        if (Converted()) return ScanConverted(end, rowStart + x + 1, value, accept);
       }
       // The rest of its run at once: screens are mostly runs of one colour.
       for (++x, p += bytesPerPixel_; x < pixelEnd && ColourOf(p) == colour; ++x, p += bytesPerPixel_) {
       }
     }
-    x = std::max(x, width_);
-    if (value == 0 && x < rowEnd) return rowStart + x;  // the row padding bytes are 0
+    if (value != 0) continue;
+    for (x = std::max(x, width_); x < rowEnd; ++x) {  // the row padding bytes are 0
+      if (accept(rowStart + x)) return rowStart + x;
+      if (Converted()) return ScanConverted(end, rowStart + x + 1, value, accept);
+    }
   }
   return kNoMatch;
+}
+
+std::size_t CapturePaletteBytes::FindByte(std::size_t end, std::size_t from, std::uint8_t value) {
+  return Scan(end, from, value, [](std::size_t) { return true; });
+}
+
+std::size_t CapturePaletteBytes::FindPair(std::size_t end, std::size_t from, std::uint8_t value, Companion with) {
+  return Scan(end, from, value, [&](std::size_t pos) {
+    return IndexAt(static_cast<std::size_t>(static_cast<std::ptrdiff_t>(pos) + with.offset)) == with.value;
+  });
 }
 
 Difference CapturePaletteBytes::LastDifference(std::size_t at, const std::uint8_t* bytes, std::size_t n) {

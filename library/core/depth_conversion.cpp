@@ -1,6 +1,7 @@
 #include "library/core/depth_conversion.h"
 
 #include "library/core/color_tables.h"
+#include "library/core/fixed_palette_rows.h"
 #include "library/core/nearest_color.h"
 
 namespace pixfarrow {

@@ -13,6 +13,8 @@ constexpr int kLevels = 32;
 int Level(int v) { return v == 0 ? 0 : (v - 1) >> 3; }
 int LevelLow(int level) { return level == 0 ? 0 : 8 * level + 1; }
 int LevelHigh(int level) { return level == kLevels - 1 ? 255 : 8 * level + 8; }
+// A value's place in its level, 0 to 7: level 0's 0 and 1 share place 0.
+int Place(int v) { return (v == 0 ? 0 : v - 1) & 7; }
 
 // The grid's cells in levels: where red and green, and where blue, begin a new cell.
 constexpr int kRedGreenCells[] = {0, 2, 6, 10, 14, 18, 22, 26, kLevels};
@@ -142,28 +144,104 @@ class FixedPaletteMap::Builder {
       return;
     }
     for (const std::uint8_t i : found) Extend(map_.bounds_[i], box);
-    std::uint16_t cell = found.items[0];
-    if (found.size > 1) {
-      cell = static_cast<std::uint16_t>(256 + map_.candidates_.size());
-      map_.candidates_.push_back(static_cast<std::uint8_t>(found.size));
-      for (const std::uint8_t i : found) {
-        map_.candidates_.insert(map_.candidates_.end(), {i, static_cast<std::uint8_t>(entries_.channel[i][0]),
-                                                         static_cast<std::uint8_t>(entries_.channel[i][1]),
-                                                         static_cast<std::uint8_t>(entries_.channel[i][2])});
-      }
-    }
+    if (found.size > 1) return AddSeveral(low, found);  // a single cell, filled in by FillSeveral
     for (int r = low[2]; r <= high[2]; ++r) {
       for (int g = low[1]; g <= high[1]; ++g) {
-        for (int b = low[0]; b <= high[0]; ++b) {
-          const auto key = static_cast<std::size_t>((r << 10) | (g << 5) | b);
-          map_.cells_[key] = cell;
-          map_.answers_[key] = found.size == 1 ? found.items[0] : kSeveral;
+        for (int b = low[0]; b <= high[0]; ++b) map_.answers_[static_cast<std::size_t>((r << 10) | (g << 5) | b)] = found.items[0];
+      }
+    }
+  }
+
+  // The tables of the cells of several answers, once all are known.
+  void FillSeveral() {
+    map_.finer_.resize(severalKeys_.size() * 512);
+    for (std::size_t cell = 0; cell < severalKeys_.size(); ++cell) {
+      const int key = severalKeys_[cell], level[3] = {key & 31, (key >> 5) & 31, key >> 10};
+      const std::uint8_t* list = map_.candidates_.data() + map_.candidatesAt_[cell];
+      IndexList found;
+      for (int c = 0; c < list[0]; ++c) found.Add(list[1 + 4 * c]);
+      FillCell(level, found, map_.finer_.data() + cell * 512);
+    }
+  }
+
+ private:
+
+  // A cell of several answers, with its candidates.
+  void AddSeveral(const int level[3], const IndexList& found) {
+    const auto key = static_cast<std::size_t>((level[2] << 10) | (level[1] << 5) | level[0]);
+    map_.answers_[key] = kSeveral;
+    map_.cells_[key] = static_cast<std::uint16_t>(map_.candidatesAt_.size());
+    map_.candidatesAt_.push_back(static_cast<std::uint32_t>(map_.candidates_.size()));
+    map_.candidates_.push_back(static_cast<std::uint8_t>(found.size));
+    for (const std::uint8_t i : found) {
+      map_.candidates_.insert(map_.candidates_.end(), {i, static_cast<std::uint8_t>(entries_.channel[i][0]),
+                                                       static_cast<std::uint8_t>(entries_.channel[i][1]),
+                                                       static_cast<std::uint8_t>(entries_.channel[i][2])});
+    }
+    severalKeys_.push_back(static_cast<std::uint16_t>(key));
+  }
+
+  // The answer of each colour of a cell of several answers, 512 bytes.
+  void FillCell(const int level[3], const IndexList& found, std::uint8_t* out) const {
+    // The nearest candidate of each colour of the cell (at most 9 values per channel), from
+    // each candidate's squared distances along each channel.
+    int low[3], count[3];
+    for (int k = 0; k < 3; ++k) low[k] = LevelLow(level[k]), count[k] = LevelHigh(level[k]) - low[k] + 1;
+    std::vector<std::array<std::array<int, 9>, 3>> along(static_cast<std::size_t>(found.size));
+    for (int c = 0; c < found.size; ++c) {
+      for (int k = 0; k < 3; ++k) {
+        for (int v = 0; v < count[k]; ++v) {
+          const int d = low[k] + v - entries_.channel[found.items[static_cast<std::size_t>(c)]][k];
+          along[static_cast<std::size_t>(c)][static_cast<std::size_t>(k)][static_cast<std::size_t>(v)] = d * d;
+        }
+      }
+    }
+    std::uint8_t nearest[9][9][9];  // red, green, blue value from the level's lowest
+    const auto candidates = static_cast<std::size_t>(found.size);
+    std::vector<int> redGreen(candidates);
+    for (int r = 0; r < count[2]; ++r) {
+      for (int g = 0; g < count[1]; ++g) {
+        for (std::size_t c = 0; c < candidates; ++c) redGreen[c] = along[c][2][static_cast<std::size_t>(r)] + along[c][1][static_cast<std::size_t>(g)];
+        for (int b = 0; b < count[0]; ++b) {
+          std::size_t best = 0;  // increasing index order: a tie keeps the lower one
+          int bestDistance = 1 << 30;
+          for (std::size_t c = 0; c < candidates; ++c) {
+            const int d = redGreen[c] + along[c][0][static_cast<std::size_t>(b)];
+            if (d < bestDistance) best = c, bestDistance = d;
+          }
+          nearest[r][g][b] = found.items[best];
+        }
+      }
+    }
+    // Each place's values: the first level's place 0 holds 0 and 1; the last level has 7
+    // places (the eighth is never read).
+    int first[3][8], span[3][8];
+    for (int k = 0; k < 3; ++k) {
+      for (int place = 0; place < 8; ++place) {
+        first[k][place] = level[k] == 0 ? (place == 0 ? 0 : place + 1) : std::min(place, count[k] - 1);
+        span[k][place] = level[k] == 0 && place == 0 ? 2 : 1;
+      }
+    }
+    for (int pr = 0; pr < 8; ++pr) {
+      for (int pg = 0; pg < 8; ++pg) {
+        for (int pb = 0; pb < 8; ++pb) {
+          const int r0 = first[2][pr], g0 = first[1][pg], b0 = first[0][pb];
+          std::uint8_t answer = nearest[r0][g0][b0];
+          if (span[2][pr] + span[1][pg] + span[0][pb] > 3) {
+            for (int r = r0; r < r0 + span[2][pr]; ++r) {
+              for (int g = g0; g < g0 + span[1][pg]; ++g) {
+                for (int b = b0; b < b0 + span[0][pb]; ++b) {
+                  if (nearest[r][g][b] != answer) answer = kSeveral;  // never an answer
+                }
+              }
+            }
+          }
+          *out++ = answer;
         }
       }
     }
   }
 
- private:
   static void Extend(ColourBox& bounds, const Box& box) {
     for (int k = 0; k < 3; ++k) {
       bounds.low[k] = static_cast<std::uint8_t>(std::min<int>(bounds.low[k], box.low[k]));
@@ -173,13 +251,15 @@ class FixedPaletteMap::Builder {
 
   FixedPaletteMap& map_;
   const Entries entries_;
+  std::vector<std::uint16_t> severalKeys_;
 };
 
 FixedPaletteMap::FixedPaletteMap() {
   for (int v = 0; v < 256; ++v) {
-    blue_[v] = static_cast<std::uint16_t>(Level(v));
-    green_[v] = static_cast<std::uint16_t>(Level(v) << 5);
-    red_[v] = static_cast<std::uint16_t>(Level(v) << 10);
+    const auto level = static_cast<std::uint32_t>(Level(v)), place = static_cast<std::uint32_t>(Place(v));
+    blue_[static_cast<std::size_t>(v)] = level | place << 16;
+    green_[static_cast<std::size_t>(v)] = level << 5 | place << 19;
+    red_[static_cast<std::size_t>(v)] = level << 10 | place << 22;
   }
   for (ColourBox& b : bounds_) b.low = {255, 255, 255}, b.high = {0, 0, 0};
   IndexList all;
@@ -195,11 +275,12 @@ FixedPaletteMap::FixedPaletteMap() {
       }
     }
   }
+  builder.FillSeveral();
 }
 
-std::uint8_t FixedPaletteMap::Refine(std::uint16_t cell, std::uint32_t blue, std::uint32_t green,
+std::uint8_t FixedPaletteMap::Refine(std::uint32_t offset, std::uint32_t blue, std::uint32_t green,
                                      std::uint32_t red) const {
-  const std::uint8_t* c = candidates_.data() + (cell - 256);
+  const std::uint8_t* c = candidates_.data() + offset;
   const int count = c[0];
   std::uint8_t best = 0;
   int bestDistance = 1 << 30;
@@ -215,7 +296,7 @@ void FixedPaletteMap::Warm() const {
   std::uint32_t sum = 0;
   for (std::size_t i = 0; i < answers_.size(); i += 64) sum += answers_[i];  // one per 64-byte line
   for (std::size_t i = 0; i < cells_.size(); i += 32) sum += cells_[i];
-  for (std::size_t i = 0; i < candidates_.size(); i += 64) sum += candidates_[i];
+  for (std::size_t i = 0; i < finer_.size(); i += 64) sum += finer_[i];
   asm volatile("" : : "r"(sum));
 }
 

@@ -1,12 +1,14 @@
 #pragma once
-// The FixedPalette rule of nearest_color.h for every colour, from small tables built once
-// per process, when the library loads: the cost of a colour does not depend on which
-// colours came before it.
+// The FixedPalette rule of nearest_color.h for every colour, from tables built once per
+// process, when the library loads: the cost of a colour does not depend on which colours
+// came before it.
 //
 // Colour space is cut into 32 x 32 x 32 cells of at most 9 values per channel. The cuts
 // include the boundaries of the palette's grid (its cube's levels are 32 apart in red and
-// green, 64 in blue), so the cells that hold 95 % of the colours have one answer; each of
-// the others keeps the two to four entries that can be nearest in it, compared exactly.
+// green, 64 in blue), so the cells that hold 95 % of the colours have one answer. Each of
+// the others has a table of its own with the answer of every colour in it; where its first
+// level, 0 to 8, puts the values 0 and 1 in one entry and they differ, the two to four
+// entries that can be nearest in the cell are compared exactly.
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -31,37 +33,51 @@ class FixedPaletteMap {
   static const FixedPaletteMap& Get();
 
   std::uint8_t Index(std::uint32_t blue, std::uint32_t green, std::uint32_t red) const {
-    const std::uint16_t key = red_[red] | green_[green] | blue_[blue];
-    const std::uint8_t index = answers_[key];
-    return index != kSeveral ? index : Refine(cells_[key], blue, green, red);
+    const std::uint32_t code = red_[red] | green_[green] | blue_[blue];
+    const std::uint8_t index = answers_[code & 0xFFFF];
+    return index != kSeveral ? index : InSeveral(code, blue, green, red);
   }
   std::uint8_t Index(Rgb colour) const { return Index(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF); }
+
+  // A colour's cell is its key: the level of each channel, 5 bits each, red highest; a
+  // channel's level is (v - 1) / 8, and 0 for v = 0. CellAnswers()[key] is the index of
+  // every colour of the cell, or kSeveral where Index has to look further.
+  static constexpr std::uint8_t kSeveral = 32;  // never an answer: it stands for the same colour as 2
+  const std::uint8_t* CellAnswers() const { return answers_.data(); }
 
   // Every colour that maps to index lies in this box (an empty box, low above high, for
   // the upper entry of a colour that stands twice, which is never the answer).
   const ColourBox& BoundsOf(std::uint8_t index) const { return bounds_[index]; }
 
-  // Reads the tables once in order, so that the lookups of a search that follows find them
-  // in the cache: in order they come at the memory's full speed, while the scattered reads
-  // of the lookups would each wait for memory.
+  // Reads every table once in order, a byte per cache line, so that the lookups of a search
+  // that follows find them in the cache: in order they come at the memory's full speed
+  // (about 10 us for all of them), while the scattered reads of the lookups would each wait
+  // for memory (a first search of a capture of many colours took twice its steady time).
   void Warm() const;
 
  private:
   class Builder;
   FixedPaletteMap();
-  std::uint8_t Refine(std::uint16_t cell, std::uint32_t blue, std::uint32_t green, std::uint32_t red) const;
+  std::uint8_t InSeveral(std::uint32_t code, std::uint32_t blue, std::uint32_t green, std::uint32_t red) const {
+    const std::size_t cell = cells_[code & 0xFFFF];
+    const std::uint8_t index = finer_[cell * 512 + (code >> 16)];
+    return index != kSeveral ? index : Refine(candidatesAt_[cell], blue, green, red);
+  }
+  std::uint8_t Refine(std::uint32_t offset, std::uint32_t blue, std::uint32_t green, std::uint32_t red) const;
 
-  // Marks a cell with several candidates in answers_: 32 is never an answer (it stands for
-  // the same colour as 2).
-  static constexpr std::uint8_t kSeveral = 32;
-
-  // A channel's level (0 to 31), already shifted to its place in the cell number.
-  std::array<std::uint16_t, 256> red_{}, green_{}, blue_{};
+  // Per channel value: in the low 16 bits its level at its place in the key, above them
+  // its place in the level (0 to 7) at its place in a cell's own table.
+  std::array<std::uint32_t, 256> red_{}, green_{}, blue_{};
   // Per cell its one answer, or kSeveral: a table small enough to stay in the cache.
   std::array<std::uint8_t, 32 * 32 * 32> answers_{};
-  // Per cell: the index (below 256), or 256 + the offset in candidates_ of a count
-  // followed by that many entries (index, blue, green, red), in increasing index order.
+  // Per cell of several answers: its number among them.
   std::array<std::uint16_t, 32 * 32 * 32> cells_{};
+  // Per cell of several answers, 512 bytes: the answer of each colour, red's place highest,
+  // or kSeveral for the entries of the first level's 0 and 1 that differ.
+  std::vector<std::uint8_t> finer_;
+  // Per cell of several answers, the offset in candidates_ of a count followed by that many
+  // entries (index, blue, green, red), in increasing index order.
+  std::vector<std::uint32_t> candidatesAt_;
   std::vector<std::uint8_t> candidates_;
   std::array<ColourBox, 256> bounds_{};
 };

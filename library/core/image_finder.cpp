@@ -58,12 +58,12 @@ std::int32_t ImageFinder::FindImageAlt(std::vector<Point>& points, const ByteSet
   AltSearchCache& cache = LibraryAltSearchCache();
   std::lock_guard lock(cache.mutex);
   if (!big.empty()) {
-    cache.bigPixels.clear();
-    auto image = DecodePaletteImage(big);
-    if (!image) return 0;
-    cache.bigPixels = std::move(image->pixels);
-    cache.bigStride = image->stride;
-    cache.bigHeight = image->height;
+    cache.bigPixels.clear();  // its memory is kept for the new image (spare_buffer.h says why)
+    const auto layout = ParseBmpLayout(big);
+    if (!layout) return 0;
+    DecodePaletteBytes(*layout, big, cache.bigPixels);
+    cache.bigStride = PaletteStride(layout->width);
+    cache.bigHeight = layout->height;
   } else if (cache.bigPixels.empty()) {
     return 0;
   }

@@ -12,13 +12,8 @@ namespace pixfarrow {
 // Straightforward form of the rule; fine for small tables and as the reference.
 std::uint8_t NearestIndex(std::span<const Rgb> table, Rgb color);
 
-// The rule for kFixedColors (fixed_palette_map.h). Thread-safe.
+// The rule for kFixedColors (fixed_palette_map.h; rows of pixels: fixed_palette_rows.h).
+// Thread-safe.
 std::uint8_t FixedPaletteIndex(Rgb color);
-
-// FixedPaletteIndex of each 32-bit BGRx pixel (the top byte is ignored).
-void MapToFixedPalette(const std::uint32_t* pixels, std::size_t count, std::uint8_t* out);
-
-// The same for pixels stored as blue, green, red bytes, bytesPerPixel (3 or 4) apart.
-void MapBgrToFixedPalette(const std::uint8_t* bgr, std::size_t count, std::size_t bytesPerPixel, std::uint8_t* out);
 
 }  // namespace pixfarrow

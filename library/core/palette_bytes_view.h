@@ -18,6 +18,12 @@ class PaletteBytesView {
   std::size_t FindByte(std::size_t end, std::size_t from, std::uint8_t value) const {
     return pixfarrow::FindByte(data_, end, from, value);
   }
+  std::size_t FindPair(std::size_t end, std::size_t from, std::uint8_t value, Companion with) const {
+    for (std::size_t q = from;; ++q) {
+      q = pixfarrow::FindByte(data_, end, q, value);
+      if (q == kNoMatch || data_[static_cast<std::ptrdiff_t>(q) + with.offset] == with.value) return q;
+    }
+  }
   Difference LastDifference(std::size_t at, const std::uint8_t* bytes, std::size_t n) const {
     const std::size_t k = LastDifferentByte(data_ + at, bytes, n);
     return {k, k < n ? data_[at + k] : std::uint8_t{0}};

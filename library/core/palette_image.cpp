@@ -6,6 +6,7 @@
 #include "common/bmp/bmp_decoder.h"
 #include "common/bmp/bmp_index_rows.h"
 #include "library/core/dib_layout.h"
+#include "library/core/fixed_palette_rows.h"
 #include "library/core/nearest_color.h"
 
 namespace pixfarrow {
@@ -33,16 +34,20 @@ class PaletteSink final : public BmpRowSink {
   PaletteImage image;
 };
 
-// Uncompressed 24- and 32-bit files (every capture) go from file bytes to indexes in one pass.
-PaletteImage DecodeDirect(const BmpLayout& layout, std::span<const std::uint8_t> file) {
-  PaletteImage image = Blank(layout.width, layout.height);
+bool IsDirect(const BmpLayout& layout) { return layout.compression == BmpCompression::kRgb && layout.bitCount >= 24; }
+
+// Uncompressed 24- and 32-bit files (every capture) go from file bytes to indexes in one
+// pass, which writes every byte, row padding included.
+void DecodeDirect(const BmpLayout& layout, std::span<const std::uint8_t> file, std::uint8_t* out) {
+  const auto width = static_cast<std::size_t>(layout.width), stride = static_cast<std::size_t>(PaletteStride(layout.width));
   const std::size_t bytesPerPixel = static_cast<std::size_t>(layout.bitCount / 8);
   for (std::int32_t i = 0; i < layout.height; ++i) {
     const std::int32_t y = layout.topDown ? layout.height - 1 - i : i;
-    MapBgrToFixedPalette(file.data() + layout.pixelOffset + static_cast<std::size_t>(i) * layout.rowBytes,
-                         static_cast<std::size_t>(layout.width), bytesPerPixel, RowOf(image, y));
+    std::uint8_t* row = out + static_cast<std::size_t>(y) * stride;
+    MapBgrToFixedPalette(file.data() + layout.pixelOffset + static_cast<std::size_t>(i) * layout.rowBytes, width,
+                         bytesPerPixel, row);
+    std::memset(row + width, 0, stride - width);
   }
-  return image;
 }
 
 // Palette images through their colour table's indexes: one byte a pixel all the way.
@@ -64,10 +69,23 @@ std::int32_t PaletteStride(std::int32_t width) { return RowBytes(width * 8); }
 
 PaletteImage DecodePaletteImage(const BmpLayout& layout, std::span<const std::uint8_t> bmpFileBytes) {
   if (layout.bitCount <= 8) return DecodeIndexed(layout, bmpFileBytes);
-  if (layout.compression == BmpCompression::kRgb && layout.bitCount >= 24) return DecodeDirect(layout, bmpFileBytes);
+  if (IsDirect(layout)) {
+    PaletteImage image = Blank(layout.width, layout.height);
+    DecodeDirect(layout, bmpFileBytes, image.pixels.data());
+    return image;
+  }
   PaletteSink sink;
   DecodeBmp(bmpFileBytes, sink);
   return std::move(sink.image);
+}
+
+void DecodePaletteBytes(const BmpLayout& layout, std::span<const std::uint8_t> bmpFileBytes, ByteSet& pixels) {
+  if (!IsDirect(layout)) {
+    pixels = DecodePaletteImage(layout, bmpFileBytes).pixels;
+    return;
+  }
+  pixels.resize(static_cast<std::size_t>(PaletteStride(layout.width)) * static_cast<std::size_t>(layout.height));
+  DecodeDirect(layout, bmpFileBytes, pixels.data());
 }
 
 std::optional<PaletteImage> DecodePaletteImage(std::span<const std::uint8_t> bmpFileBytes) {

@@ -28,4 +28,9 @@ std::optional<PaletteImage> DecodePaletteImage(std::span<const std::uint8_t> bmp
 // The same for a file whose layout ParseBmpLayout gave.
 PaletteImage DecodePaletteImage(const BmpLayout& layout, std::span<const std::uint8_t> bmpFileBytes);
 
+// The same bytes written into `pixels`, which keeps its memory where it is large enough: for
+// a buffer used over and over (under Wine a new buffer of a capture's size costs every one
+// of its pages anew).
+void DecodePaletteBytes(const BmpLayout& layout, std::span<const std::uint8_t> bmpFileBytes, ByteSet& pixels);
+
 }  // namespace pixfarrow

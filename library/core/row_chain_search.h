@@ -46,10 +46,19 @@ struct Difference {
   std::uint8_t value;
 };
 
+// A byte that a candidate's byte must come with: the one `offset` positions further (offset
+// may be negative) holds `value`.
+struct Companion {
+  std::ptrdiff_t offset = 0;
+  std::uint8_t value = 0;
+};
+
 // A target prepared for searching one big image, scanning for the target byte that the
-// big image holds least often. Haystack gives the big image's palette bytes: size(),
-// SampleCounts() (rough counts of each byte value), FindByte(end, from, value) (first
-// position in [from, end) holding value, or kNoMatch) and LastDifference(at, bytes, n).
+// big image holds least often, together with the next rarest. Haystack gives the big
+// image's palette bytes: size(), SampleCounts() (rough counts of each byte value),
+// FindByte(end, from, value) (first position in [from, end) holding value, or kNoMatch),
+// FindPair(end, from, value, companion) (the same with its companion too; every position of
+// [from, end) has its companion inside) and LastDifference(at, bytes, n).
 template <class Haystack>
 class RowChainSearch {
  public:
@@ -84,7 +93,8 @@ class RowChainSearch {
     std::size_t column;
     std::uint8_t value;
   };
-  std::vector<Probe> probes_;
+  std::vector<Probe> probes_;  // the first is scanned for with the rare byte
+  Companion companion_;
   std::vector<std::size_t> rowOrder_;
   std::vector<std::bitset<256>> rowHolds_;  // the values each row holds
   std::size_t lastFailedRow_ = 0;

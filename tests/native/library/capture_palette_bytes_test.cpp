@@ -8,6 +8,7 @@
 #include "library/core/byte_scan.h"
 #include "library/core/fixed_palette_map.h"
 #include "library/core/palette_image.h"
+#include "library/core/spare_buffer.h"
 
 namespace pixfarrow {
 namespace {
@@ -27,7 +28,16 @@ std::vector<std::uint32_t> TrickyColours(std::mt19937& rng) {
   return colours;
 }
 
-// Every byte and every scan for a value reads as in the decoded image, lazily or not.
+// The first position in [from, end) holding value whose companion holds its value.
+std::size_t PlainPair(const ByteSet& bytes, std::size_t end, std::size_t from, std::uint8_t value, Companion with) {
+  for (std::size_t q = from; q < end; ++q) {
+    if (bytes[q] == value && bytes[static_cast<std::size_t>(static_cast<std::ptrdiff_t>(q) + with.offset)] == with.value) return q;
+  }
+  return kNoMatch;
+}
+
+// Every byte and every scan for a value, alone or with a companion, reads as in the decoded
+// image, lazily or not.
 TEST(CapturePaletteBytes, ReadsAsTheDecodedImage) {
   std::mt19937 rng(17);
   const std::vector<std::uint32_t> colours = TrickyColours(rng);
@@ -46,6 +56,14 @@ TEST(CapturePaletteBytes, ReadsAsTheDecodedImage) {
       const std::size_t from = rng() % (want.size() + 1), end = from + rng() % (want.size() + 1 - from);
       ASSERT_EQ(bytes.FindByte(end, from, value), FindByte(want.data(), end, from, value))
           << "round " << round << " value " << int{value} << " [" << from << ", " << end << ")";
+      // A companion that every position of [from, end) has inside the image.
+      if (from < end) {
+        const auto reach = static_cast<std::ptrdiff_t>(want.size() - (end - from));
+        const std::ptrdiff_t offset = static_cast<std::ptrdiff_t>(rng() % static_cast<std::size_t>(reach + 1)) - static_cast<std::ptrdiff_t>(from);
+        const Companion with{offset, want[static_cast<std::size_t>(static_cast<std::ptrdiff_t>(from) + offset)]};
+        ASSERT_EQ(bytes.FindPair(end, from, value, with), PlainPair(want, end, from, value, with))
+            << "round " << round << " value " << int{value} << " [" << from << ", " << end << ") offset " << offset;
+      }
     }
     for (std::size_t at = 0; at < want.size(); ++at) {
       const std::size_t n = std::min<std::size_t>(1 + rng() % 6, want.size() - at);
@@ -74,6 +92,61 @@ TEST(CapturePaletteBytes, ConvertsEverythingOnceLazyReadsCostTooMuch) {
   EXPECT_NEAR(static_cast<double>(at), 40 * 10 / 16, 2);
   for (std::size_t p = 0; p < want.size(); ++p) ASSERT_EQ(bytes.LastDifference(p, want.data() + p, 1).offset, 1u) << p;
   EXPECT_EQ(bytes.FindByte(want.size(), 0, 249), FindByte(want.data(), want.size(), 0, 249));
+}
+
+// Decoding into a buffer that held other bytes, of any size, gives the bytes of a new one,
+// row padding included; so does a capture's whole conversion into the library's spare
+// buffer after a larger image left its bytes there.
+TEST(CapturePaletteBytes, ConversionsIntoUsedBuffersWriteEveryByte) {
+  const ByteSet files[] = {
+      test::Capture(13, 5, 24, false, [](int x, int y) { return x * 0x010203u + y * 0x302010u; }),
+      test::Capture(13, 5, 32, true, [](int x, int y) { return x * 0x030201u + y * 0x102030u; }),
+      test::Bmp8(7, 3, {0xFF0000, 0x00FF00, 0x0000FF}, [](int x, int y) { return static_cast<std::uint8_t>((x + y) % 3); }),
+  };
+  for (const ByteSet& file : files) {
+    const auto layout = ParseBmpLayout(file);
+    ASSERT_TRUE(layout);
+    const ByteSet want = DecodePaletteImage(*layout, file).pixels;
+    for (const std::size_t size : {std::size_t{0}, want.size() / 2, want.size(), want.size() * 3}) {
+      ByteSet used(size, 0xAB);
+      DecodePaletteBytes(*layout, file, used);
+      EXPECT_EQ(used, want) << size;
+    }
+  }
+  KeepSpareBuffer(ByteSet(4096, 0xAB));
+  const ByteSet& file = files[0];
+  const auto layout = ParseBmpLayout(file);
+  const ByteSet want = DecodePaletteImage(*layout, file).pixels;
+  CapturePaletteBytes bytes(*layout, file);
+  for (std::size_t at = 0; at < want.size() && !bytes.Converted(); ++at) bytes.LastDifference(at, want.data() + at, 1);
+  ASSERT_TRUE(bytes.Converted());
+  for (std::size_t p = 0; p < want.size(); ++p) ASSERT_EQ(bytes.LastDifference(p, want.data() + p, 1).offset, 1u) << p;
+}
+
+// The spare buffer keeps the largest buffer handed back, up to what a capture of an 8K
+// screen needs; a larger one is freed at once.
+TEST(SpareBuffer, KeepsTheLargestBufferUpToAScreensCapture) {
+  struct Case {
+    std::vector<std::size_t> kept;
+    std::size_t takenCapacity;
+  };
+  const Case cases[] = {
+      {{}, 0},
+      {{4096}, 4096},
+      {{4096, 1024}, 4096},
+      {{1024, 4096}, 4096},
+      {{kLargestSpare}, kLargestSpare},
+      {{kLargestSpare + 1}, 0},
+      {{4096, kLargestSpare + 1}, 4096},
+  };
+  for (const Case& c : cases) {
+    TakeSpareBuffer();
+    for (const std::size_t size : c.kept) KeepSpareBuffer(ByteSet(size));
+    const ByteSet taken = TakeSpareBuffer();
+    EXPECT_GE(taken.capacity(), c.takenCapacity) << c.kept.size();
+    if (c.takenCapacity == 0) EXPECT_EQ(taken.capacity(), 0u);
+    EXPECT_TRUE(TakeSpareBuffer().empty());  // taken: no other search gets it
+  }
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "library/core/fixed_palette_map.h"
+#include "library/core/fixed_palette_rows.h"
 #include "library/core/nearest_color.h"
 
 namespace pixfarrow {
@@ -50,20 +51,52 @@ TEST(NearestColor, ExactColoursMapToTheirOwnLowerIndex) {
   EXPECT_EQ(FixedPaletteIndex(0xFF402000), 10);  // the top byte is not part of the colour
 }
 
-// Every colour gets the index of the plain rule; the colours are split among threads.
-TEST(NearestColor, EveryColourGetsTheIndexOfThePlainRule) {
+// Every colour gets the index of the plain rule, one by one and in rows of 3- and 4-byte
+// pixels by both ways (rows of several lengths, each in a buffer of exactly its size, so
+// that every colour meets the row conversion at some place of its blocks and tails), and
+// lies in its index's bounds. The colours are split among threads.
+TEST(NearestColor, EveryColourGetsTheIndexOfThePlainRuleOnEveryPath) {
+#if defined(__i386__) || defined(__x86_64__)
+  ASSERT_TRUE(MapBgrHasSse2());  // else the SSE2 way below is the portable one again
+#endif
   const FixedPaletteMap& map = FixedPaletteMap::Get();
+  using RowWay = void (*)(const std::uint8_t*, std::size_t, std::size_t, std::uint8_t*);
+  const RowWay ways[] = {MapBgrPortable, MapBgrSse2};
+  constexpr std::size_t kLengths[] = {4099, 1, 15, 16, 17, 255, 256, 257, 2048, 3001};
   const unsigned parts = std::max(1u, std::min(16u, std::thread::hardware_concurrency()));
   std::vector<std::uint32_t> wrong(parts, 0), firstWrong(parts, 0);
   std::vector<std::thread> threads;
   for (unsigned t = 0; t < parts; ++t) {
     threads.emplace_back([&, t] {
       const Rgb begin = (Rgb{1} << 24) / parts * t, end = t + 1 == parts ? Rgb{1} << 24 : (Rgb{1} << 24) / parts * (t + 1);
-      for (Rgb c = begin; c < end; ++c) {
-        const std::uint8_t want = NearestIndex(kFixedColors, c);
-        if (map.Index(c) != want || !map.BoundsOf(want).Holds(c & 0xFF, (c >> 8) & 0xFF, c >> 16)) {
-          if (wrong[t]++ == 0) firstWrong[t] = c;
+      auto fail = [&](Rgb c) {
+        if (wrong[t]++ == 0) firstWrong[t] = c;
+      };
+      std::vector<std::uint8_t> want, got;
+      for (Rgb first = begin, row = 0; first < end; ++row) {
+        const std::size_t n = std::min<std::size_t>(kLengths[row % std::size(kLengths)], end - first);
+        want.resize(n);
+        for (std::size_t i = 0; i < n; ++i) {
+          const Rgb c = first + static_cast<Rgb>(i);
+          want[i] = NearestIndex(kFixedColors, c);
+          if (map.Index(c) != want[i] || !map.BoundsOf(want[i]).Holds(c & 0xFF, (c >> 8) & 0xFF, c >> 16)) fail(c);
         }
+        for (const std::size_t bytes : {3u, 4u}) {
+          std::vector<std::uint8_t> bgr(n * bytes);
+          for (std::size_t i = 0; i < n; ++i) {
+            const Rgb c = first + static_cast<Rgb>(i);
+            for (std::size_t k = 0; k < 3; ++k) bgr[i * bytes + k] = static_cast<std::uint8_t>(c >> (8 * k));
+            if (bytes == 4) bgr[i * bytes + 3] = static_cast<std::uint8_t>(0xA5 ^ i);  // not part of the colour
+          }
+          for (const RowWay way : ways) {
+            got.assign(n, 0);
+            way(bgr.data(), n, bytes, got.data());
+            for (std::size_t i = 0; i < n; ++i) {
+              if (got[i] != want[i]) fail(first + static_cast<Rgb>(i));
+            }
+          }
+        }
+        first += static_cast<Rgb>(n);
       }
     });
   }
@@ -95,9 +128,11 @@ TEST(NearestColor, BgrRowsConvertAtThreeAndFourBytesAPixel) {
         bgr.insert(bgr.end(), {static_cast<std::uint8_t>(c), static_cast<std::uint8_t>(c >> 8), static_cast<std::uint8_t>(c >> 16)});
         if (bytes == 4) bgr.push_back(0xAB);
       }
-      std::vector<std::uint8_t> out(colours.size());
-      MapBgrToFixedPalette(bgr.data(), out.size(), bytes, out.data());
-      for (std::size_t i = 0; i < out.size(); ++i) EXPECT_EQ(out[i], NearestIndex(kFixedColors, colours[i])) << i;
+      for (const auto way : {MapBgrToFixedPalette, MapBgrPortable, MapBgrSse2}) {
+        std::vector<std::uint8_t> out(colours.size());
+        way(bgr.data(), out.size(), bytes, out.data());
+        for (std::size_t i = 0; i < out.size(); ++i) EXPECT_EQ(out[i], NearestIndex(kFixedColors, colours[i])) << i;
+      }
     }
   }
 }
