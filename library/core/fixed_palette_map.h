@@ -49,10 +49,10 @@ class FixedPaletteMap {
   // the upper entry of a colour that stands twice, which is never the answer).
   const ColourBox& BoundsOf(std::uint8_t index) const { return bounds_[index]; }
 
-  // Reads every table once in order, a byte per cache line, so that the lookups of a search
-  // that follows find them in the cache: in order they come at the memory's full speed
-  // (about 10 us for all of them), while the scattered reads of the lookups would each wait
-  // for memory (a first search of a capture of many colours took twice its steady time).
+  // Reads the cell tables once in order, so that the lookups of a search that follows find
+  // them in the cache: in order they come at the memory's full speed, while the scattered
+  // reads of the lookups would each wait for memory. (The cells' own tables are too large
+  // to be read each time, and few colours need them.)
   void Warm() const;
 
  private:
