@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "bench/scenes.h"
-#include "library/core/bmp_layout.h"
+#include "common/bmp/bmp_layout.h"
 #include "library/core/image_search.h"
 #include "library/core/palette_image.h"
 #include "ui_scene.h"

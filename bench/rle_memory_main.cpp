@@ -10,10 +10,10 @@
 #include <cstdio>
 #include <cstring>
 
+#include "common/bmp/bmp_decoder.h"
+#include "common/bmp/le_bytes.h"
 #include "library/core/bitmap_image.h"
-#include "library/core/bmp_decoder.h"
 #include "library/core/image_search.h"
-#include "library/core/le_bytes.h"
 #include "ui_scene.h"
 
 namespace {

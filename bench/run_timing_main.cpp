@@ -21,10 +21,8 @@
 #include <string>
 #include <vector>
 
-#include "app/win/run/find_image_in_shot.h"
-#include "app/win/run/library_calls.h"
+#include "app/win/library_binding/bound_library.h"
 #include "app/win/run/press_send_key.h"
-#include "app/win/run/run_road.h"
 #include "app/win/run/window_capture.h"
 #include "bench/capture_steps.h"
 #include "bench/gdi_literal_design.h"
@@ -34,6 +32,7 @@
 #include "library/core/palette_image.h"
 #include "tests/support/standin_client.h"
 #include "tests/win/run/bound_library.h"
+#include "tests/win/run/recording_road.h"
 
 namespace {
 
@@ -43,6 +42,10 @@ using pixfarrow::bench::SceneKind;
 using pixfarrow::bench::StepSamples;
 using pixfarrow::bench::Stopwatch;
 using quorvela::ByteBuffer;
+using qv::test::RecordingRoad;
+
+// Bound once, for every measurement.
+quorvela::win::BoundLibrary library;
 
 constexpr int kWidth = 800;
 constexpr int kHeight = 600;
@@ -87,7 +90,7 @@ std::vector<double> TimesOver(double seconds, const std::function<void()>& call)
 }
 
 // Rounds per second of the real worker over `seconds`, once it runs.
-double WorkerRoundsPerSecond(quorvela::win::RunRoad& road, double seconds) {
+double WorkerRoundsPerSecond(RecordingRoad& road, double seconds) {
   quorvela::RunState& state = road.state();
   if (road.CheckReady() != 1 || road.ToggleRunNow() != 2) return 0;
   qv::test::WaitUntil([&] { return state.roundCount.load() >= 10; });
@@ -125,7 +128,7 @@ SceneFigures MeasureScene(SceneKind kind, double seconds) {
   if (!standin.window()) return figures;
   const std::uint32_t window = WindowWord(standin.window());
   quorvela::RunState state;
-  quorvela::win::RunRoad road(state);
+  RecordingRoad road(state, library);
   const ByteBuffer absent = Checker(40);
   state.targetImage.replace(absent);
 
@@ -136,7 +139,7 @@ SceneFigures MeasureScene(SceneKind kind, double seconds) {
   ByteBuffer shot;
   auto captureOnce = [&] { shot = capturer.capture(window, std::move(shot)); };
   auto ztOnce = [&] {
-    if (quorvela::win::FindImageInShot(shot, absent) != 0) std::puts("unexpected hit");
+    if (library.ZT(shot, absent) != 0) std::puts("unexpected hit");
   };
   for (int i = 0; i < 20; ++i) captureOnce(), ztOnce();  // past the first calls
   // The worker writes each capture over an earlier one: against a fresh buffer every time,
@@ -218,16 +221,16 @@ bool MeasureReaction(int runs) {
   if (!standin.window()) return false;
   const std::uint32_t window = WindowWord(standin.window());
   quorvela::RunState state;
-  quorvela::win::RunRoad road(state);
+  RecordingRoad road(state, library);
 
   std::vector<double> press;
   Stopwatch pressWatch;
   for (int i = 0; i < 200; ++i) {
-    quorvela::win::CallJpxx(window);
+    library.JPXX(window);
     press.push_back(pressWatch.lap());
   }
   Stopwatch burstWatch;
-  quorvela::win::PressSendKey(window);
+  quorvela::win::PressSendKey(library, window);
   const double burstMs = burstWatch.lap() / 1000;
   std::printf("\nsend: one JPXX press %.0f us (median of %zu), the burst of 1000 presses %.0f ms\n",
               Percentile(press, 0.5), press.size(), burstMs);
@@ -268,7 +271,7 @@ int wmain(int argc, wchar_t** argv) {
   const int runs = argc > 1 ? std::max(1, static_cast<int>(std::wcstol(argv[1], nullptr, 10))) : 60;
   const double seconds = argc > 2 ? std::max(1.0, std::wcstod(argv[2], nullptr)) : 4.0;
   qv::test::PixfarrowDll dll;
-  if (!qv::test::BindPixfarrow(dll)) {
+  if (!qv::test::BindPixfarrow(dll, library)) {
     std::puts("cannot bind Pixfarrow.dll");
     return 1;
   }

@@ -1,7 +1,7 @@
 #include "ui_scene.h"
 
+#include "common/bmp/le_bytes.h"
 #include "library/core/dib_layout.h"
-#include "library/core/le_bytes.h"
 
 namespace pixfarrow::bench {
 namespace {

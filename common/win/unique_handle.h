@@ -1,7 +1,6 @@
 #pragma once
 // The one owner template for Windows handles: not copyable, movable, closed by Traits.
-// Each layer names its kinds with its own Traits (the library closes GDI objects through
-// its declared calls, the program calls GDI directly).
+// The kinds are named once: kernel_owners.h, and gdi_owners.h over a set of calls.
 #include <utility>
 
 namespace qv::win {

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cstring>
 
-#include "library/core/bmp_decoder.h"
-#include "library/core/bmp_layout.h"
+#include "common/bmp/bmp_decoder.h"
+#include "common/bmp/bmp_layout.h"
+#include "common/bmp/le_bytes.h"
 #include "library/core/color_tables.h"
 #include "library/core/depth_conversion.h"
-#include "library/core/le_bytes.h"
 
 namespace pixfarrow {
 namespace {

@@ -9,8 +9,8 @@
 #include <optional>
 #include <span>
 
+#include "common/bmp/bmp_layout.h"
 #include "library/core/bgr_box_scan.h"
-#include "library/core/bmp_layout.h"
 #include "library/core/byte_set.h"
 #include "library/core/fixed_palette_map.h"
 #include "library/core/row_chain_search.h"

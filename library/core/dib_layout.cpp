@@ -1,6 +1,6 @@
 #include "library/core/dib_layout.h"
 
-#include "library/core/le_bytes.h"
+#include "common/bmp/le_bytes.h"
 
 namespace pixfarrow {
 

@@ -2,13 +2,12 @@
 // Byte layouts of the packed DIB and BMP file that the bitmap class builds and reads.
 #include <cstdint>
 
+#include "common/bmp/bmp_layout.h"
 #include "library/core/byte_set.h"
 
 namespace pixfarrow {
 
 inline constexpr std::int32_t kInfoHeaderSize = 40;
-inline constexpr std::int32_t kFileHeaderSize = 14;
-inline constexpr std::uint16_t kBmpSignature = 0x4D42;  // "BM"
 
 // BITMAPINFOHEADER as the class writes it (positive height: rows bottom-up).
 struct InfoHeader {

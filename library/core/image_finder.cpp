@@ -1,7 +1,7 @@
 #include "library/core/image_finder.h"
 
+#include "common/bmp/bmp_layout.h"
 #include "library/core/alt_search_cache.h"
-#include "library/core/bmp_layout.h"
 #include "library/core/capture_palette_bytes.h"
 #include "library/core/palette_bytes_view.h"
 #include "library/core/palette_image.h"

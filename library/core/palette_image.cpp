@@ -3,8 +3,8 @@
 #include <array>
 #include <cstring>
 
-#include "library/core/bmp_decoder.h"
-#include "library/core/bmp_index_rows.h"
+#include "common/bmp/bmp_decoder.h"
+#include "common/bmp/bmp_index_rows.h"
 #include "library/core/dib_layout.h"
 #include "library/core/fixed_palette_rows.h"
 #include "library/core/nearest_color.h"

@@ -5,7 +5,7 @@
 #include <optional>
 #include <span>
 
-#include "library/core/bmp_layout.h"
+#include "common/bmp/bmp_layout.h"
 #include "library/core/byte_set.h"
 
 namespace pixfarrow {

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string>
 
-#include "app/core/date/date_time.h"
-#include "app/core/date/date_time_text.h"
+#include "app/core/framework/date_time.h"
+#include "app/core/framework/date_time_text.h"
 #include "app/core/text/text_number.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

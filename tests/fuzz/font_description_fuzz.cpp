@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/core/font_description.h"
+#include "app/core/framework/font_description.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   // An own buffer of exact size, so ASan sees any read past the text.

@@ -6,7 +6,7 @@ namespace qv::test {
 
 std::set<DWORD> ThreadIdsOf(DWORD processId) {
   std::set<DWORD> ids;
-  const UniqueHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0));
+  const qv::win::UniqueKernelHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0));
   if (!snapshot) return ids;
   THREADENTRY32 entry{};
   entry.dwSize = sizeof entry;
@@ -15,8 +15,8 @@ std::set<DWORD> ThreadIdsOf(DWORD processId) {
   return ids;
 }
 
-std::vector<UniqueHandle> ThreadsStartedSince(const std::set<DWORD>& before) {
-  std::vector<UniqueHandle> started;
+std::vector<qv::win::UniqueKernelHandle> ThreadsStartedSince(const std::set<DWORD>& before) {
+  std::vector<qv::win::UniqueKernelHandle> started;
   for (DWORD id : ThreadIdsOf()) {
     if (before.count(id) || id == GetCurrentThreadId()) continue;
     if (HANDLE thread = OpenThread(SYNCHRONIZE, FALSE, id)) started.emplace_back(thread);
@@ -24,9 +24,9 @@ std::vector<UniqueHandle> ThreadsStartedSince(const std::set<DWORD>& before) {
   return started;
 }
 
-bool AllEnded(const std::vector<UniqueHandle>& threads, DWORD ceilingMs) {
+bool AllEnded(const std::vector<qv::win::UniqueKernelHandle>& threads, DWORD ceilingMs) {
   const ULONGLONG until = GetTickCount64() + ceilingMs;
-  for (const UniqueHandle& thread : threads) {
+  for (const qv::win::UniqueKernelHandle& thread : threads) {
     const ULONGLONG now = GetTickCount64();
     const DWORD left = now < until ? static_cast<DWORD>(until - now) : 0;
     if (WaitForSingleObject(thread.get(), left) != WAIT_OBJECT_0) return false;

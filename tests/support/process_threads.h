@@ -5,8 +5,8 @@
 #include <set>
 #include <vector>
 
+#include "common/win/kernel_owners.h"
 #include "tests/support/wait_until.h"
-#include "tests/support/win_handles.h"
 
 namespace qv::test {
 
@@ -15,9 +15,9 @@ std::set<DWORD> ThreadIdsOf(DWORD processId = GetCurrentProcessId());
 
 // The threads of this process that are not in `before`, held open so that each can be
 // waited for (a thread that ends meanwhile is left out).
-std::vector<UniqueHandle> ThreadsStartedSince(const std::set<DWORD>& before);
+std::vector<qv::win::UniqueKernelHandle> ThreadsStartedSince(const std::set<DWORD>& before);
 
 // Whether every one of the threads has ended within the ceiling.
-bool AllEnded(const std::vector<UniqueHandle>& threads, DWORD ceilingMs = kEventCeilingMs);
+bool AllEnded(const std::vector<qv::win::UniqueKernelHandle>& threads, DWORD ceilingMs = kEventCeilingMs);
 
 }  // namespace qv::test

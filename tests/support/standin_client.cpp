@@ -42,7 +42,7 @@ std::string ReadWholeFile(const std::wstring& path) {
   HANDLE f = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                          nullptr, OPEN_EXISTING, 0, nullptr);
   if (f == INVALID_HANDLE_VALUE) return text;
-  UniqueHandle owner(f);
+  qv::win::UniqueKernelHandle owner(f);
   char buf[4096];
   DWORD got = 0;
   while (ReadFile(f, buf, sizeof buf, &got, nullptr) && got > 0) text.append(buf, got);

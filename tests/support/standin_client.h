@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "common/win/kernel_owners.h"
 #include "tests/support/wait_until.h"
-#include "tests/support/win_handles.h"
 
 namespace qv::test {
 
@@ -66,7 +66,7 @@ class StandIn {
 
   std::wstring recordPath_;
   mutable int markersPosted_ = 0;
-  UniqueHandle process_;
+  qv::win::UniqueKernelHandle process_;
   DWORD processId_ = 0;
   HWND window_ = nullptr;
 };

@@ -11,24 +11,18 @@ void DispatchPending() {
   }
 }
 
-bool Poll(const std::function<bool()>& condition, DWORD ceilingMs, bool pump) {
-  const ULONGLONG until = GetTickCount64() + ceilingMs;
-  for (;;) {
-    if (pump) DispatchPending();
-    if (condition()) return true;
-    if (GetTickCount64() > until) return false;
-    if (pump) {
-      MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-    } else {
-      Sleep(5);
-    }
-  }
-}
-
 }  // namespace
 
-bool WaitUntil(const std::function<bool()>& condition, DWORD ceilingMs) { return Poll(condition, ceilingMs, false); }
+bool WaitUntil(const std::function<bool()>& condition, DWORD ceilingMs) {
+  return PollUntil(condition, std::chrono::milliseconds(ceilingMs), [] { Sleep(5); });
+}
 
-bool PumpUntil(const std::function<bool()>& condition, DWORD ceilingMs) { return Poll(condition, ceilingMs, true); }
+bool PumpUntil(const std::function<bool()>& condition, DWORD ceilingMs) {
+  DispatchPending();
+  return PollUntil(condition, std::chrono::milliseconds(ceilingMs), [] {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    DispatchPending();
+  });
+}
 
 }  // namespace qv::test

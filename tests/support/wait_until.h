@@ -1,14 +1,14 @@
 #pragma once
-// Waiting for an event in a Windows test: poll for the event itself, never sleep a fixed
-// time. The ceiling only ends a wait for an event that does not come; it is long enough for
-// a machine busy with other work.
+// Waiting for an event in a Windows test, through the one polling helper (poll_until.h).
 #include <windows.h>
 
 #include <functional>
 
+#include "tests/support/poll_until.h"
+
 namespace qv::test {
 
-inline constexpr DWORD kEventCeilingMs = 30000;
+inline constexpr DWORD kEventCeilingMs = static_cast<DWORD>(kEventCeiling.count());
 
 // Polls until the condition holds; false when the ceiling passes first.
 bool WaitUntil(const std::function<bool()>& condition, DWORD ceilingMs = kEventCeilingMs);

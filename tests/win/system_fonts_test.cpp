@@ -12,32 +12,11 @@
 #include <string>
 #include <vector>
 
-#include "common/win/unique_handle.h"
+#include "common/win/direct_gdi.h"
 
 namespace {
 
-template <class Object>
-struct GdiObjectTraits {
-  static void close(Object object) { DeleteObject(object); }
-};
-struct CreatedDcTraits {
-  static void close(HDC dc) { DeleteDC(dc); }
-};
-using UniqueFont = qv::win::UniqueHandleOf<HFONT, GdiObjectTraits<HFONT>>;
-using UniqueBitmap = qv::win::UniqueHandleOf<HBITMAP, GdiObjectTraits<HBITMAP>>;
-using UniqueCreatedDc = qv::win::UniqueHandleOf<HDC, CreatedDcTraits>;
-
-class ScopedSelect {
- public:
-  ScopedSelect(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
-  ~ScopedSelect() { SelectObject(dc_, previous_); }
-  ScopedSelect(const ScopedSelect&) = delete;
-  ScopedSelect& operator=(const ScopedSelect&) = delete;
-
- private:
-  HDC dc_;
-  HGDIOBJ previous_;
-};
+using Gdi = qv::win::DirectGdi;
 
 // The title bar's "版" and the group box captions "控制中心", "速度表盘", "运行日志".
 constexpr wchar_t kChineseTexts[] = L"\u7248\u63A7\u5236\u4E2D\u5FC3\u901F\u5EA6\u8868\u76D8\u8FD0\u884C\u65E5\u5FD7";
@@ -93,11 +72,11 @@ class GlyphCanvas {
   }
 
  private:
-  UniqueCreatedDc dc_;
-  UniqueBitmap bitmap_;
+  Gdi::MemoryDc dc_;
+  Gdi::Bitmap bitmap_;
   void* bits_ = nullptr;
-  std::optional<ScopedSelect> selectBitmap_;
-  std::optional<ScopedSelect> selectFont_;
+  std::optional<Gdi::Selection> selectBitmap_;
+  std::optional<Gdi::Selection> selectFont_;
 };
 
 bool HasInk(const std::vector<std::uint32_t>& pixels) {
@@ -122,7 +101,7 @@ TEST(SystemFonts, ChineseTextDrawsItsOwnGlyphs) {
   for (const FaceCase& face : kFaces) {
     SCOPED_TRACE(face.what);
     const LOGFONTW logFont = face.logFont();
-    const UniqueFont font(CreateFontIndirectW(&logFont));
+    const Gdi::Font font(CreateFontIndirectW(&logFont));
     ASSERT_TRUE(font);
     GlyphCanvas canvas(font.get());
     ASSERT_TRUE(canvas.ready());
@@ -143,7 +122,7 @@ int CALLBACK CountFace(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM count)
 }
 
 TEST(SystemFonts, MarlettDrawsTheFrameButtons) {
-  const UniqueCreatedDc dc(CreateCompatibleDC(nullptr));
+  const Gdi::MemoryDc dc(CreateCompatibleDC(nullptr));
   LOGFONTW query{};
   query.lfCharSet = DEFAULT_CHARSET;
   std::wcscpy(query.lfFaceName, L"Marlett");

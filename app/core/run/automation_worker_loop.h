@@ -1,8 +1,8 @@
 #pragma once
 // The automation worker's rounds: capture, search, and on the first hit the send burst.
 #include "app/core/run/run_ports.h"
+#include "app/core/run/run_state.h"
 #include "app/core/run/worker_slot.h"
-#include "app/core/run_state.h"
 
 namespace quorvela {
 

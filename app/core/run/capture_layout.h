@@ -3,7 +3,7 @@
 // header, 24-bit bottom-up rows padded to 4 bytes, pixels at offset 54, no colour table.
 #include <cstdint>
 
-#include "app/core/byte_buffer.h"
+#include "app/core/object/byte_buffer.h"
 
 namespace quorvela {
 

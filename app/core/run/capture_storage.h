@@ -6,8 +6,8 @@
 #include <memory>
 #include <mutex>
 
-#include "app/core/byte_buffer.h"
-#include "app/core/shared_image_bytes.h"
+#include "app/core/object/byte_buffer.h"
+#include "app/core/object/shared_image_bytes.h"
 
 namespace quorvela {
 

@@ -4,8 +4,8 @@
 #include <cstdint>
 
 #include "app/core/run/run_ports.h"
+#include "app/core/run/run_state.h"
 #include "app/core/run/worker_slot.h"
-#include "app/core/run_state.h"
 
 namespace quorvela {
 

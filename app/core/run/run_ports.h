@@ -1,12 +1,13 @@
 #pragma once
-// What the run road asks of the rest of the program. The worker's calls run on the worker
-// thread; the run-now calls on the GUI thread.
+// What the run road asks of the rest of the program: RunNowPort on the GUI thread, which
+// the run-now handler implements over its button; WorkerCalls on the worker thread, which
+// the worker implements with captures and library calls of its own.
 #include <chrono>
 #include <cstdint>
 #include <string_view>
 #include <thread>
 
-#include "app/core/byte_buffer.h"
+#include "app/core/object/byte_buffer.h"
 
 namespace quorvela {
 
@@ -35,9 +36,8 @@ class RunNowPort {
   virtual void appendRunLog(int type, std::string_view text) = 0;
   virtual void setRunButtonImage(int image) = 0;
   virtual void setRunButtonText(std::string_view text) = 0;
-  // 0 stops the gauge timer.
+  // Starts the gauge timer with this period.
   virtual void setGaugeInterval(int milliseconds) = 0;
-  virtual void setGaugeValue(std::int32_t value) = 0;
 };
 
 }  // namespace quorvela

@@ -2,7 +2,7 @@
 // What the run road shows: run-log lines, run-button captions and face images.
 #include <string_view>
 
-#include "app/core/run_log_line.h"
+#include "app/core/run_log/run_log_line.h"
 
 namespace quorvela {
 

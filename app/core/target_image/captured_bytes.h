@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "app/core/byte_buffer.h"
+#include "app/core/object/byte_buffer.h"
 
 namespace quorvela {
 

@@ -1,6 +1,6 @@
 #include "app/core/target_image/plain_bmp.h"
 
-#include "library/core/bmp_decoder.h"
+#include "common/bmp/bmp_decoder.h"
 
 namespace quorvela {
 

@@ -6,7 +6,7 @@
 #include <optional>
 #include <span>
 
-#include "app/core/byte_buffer.h"
+#include "app/core/object/byte_buffer.h"
 
 namespace quorvela {
 

@@ -2,58 +2,66 @@
 
 namespace quorvela {
 
-void ReportStartupWindow(RunState& state, const TargetImagePorts& ports) {
-  state.windowHandle = ports.searchWindow();
+void ReportStartupWindow(RunState& state, TargetImagePort& port) {
+  state.windowHandle = port.searchWindow();
   if (state.windowHandle != 0) {
-    ports.appendRunLog(kLogInformation, kWindowFoundAtStartLine);
+    port.appendRunLog(kLogInformation, kWindowFoundAtStartLine);
   } else {
-    ports.appendRunLog(kLogWarning, kWindowMissingAtStartLine);
+    port.appendRunLog(kLogWarning, kWindowMissingAtStartLine);
   }
 }
 
-void ShowStoredTarget(const RunState& state, const TargetImagePorts& ports) {
-  if (!ports.showPicture(*state.targetImage.snapshot())) ports.showPlaceholder();
+void ShowStoredTarget(const RunState& state, TargetImagePort& port) {
+  if (!port.showPicture(*state.targetImage.snapshot())) port.showPlaceholder();
 }
 
-ByteBuffer CaptureTargetImage(const TargetImagePorts& ports) {
-  return CapturedBytesFromText(ports.runCapture(), ports.readMemory);
+ByteBuffer CaptureTargetImage(TargetImagePort& port) {
+  return CapturedBytesFromText(port.runCapture(), [&port](std::uint32_t address, std::int32_t length) {
+    return port.readMemory(address, length);
+  });
 }
 
-void CaptureNewTarget(RunState& state, const TargetImagePorts& ports) {
-  state.targetImage.replace(CaptureTargetImage(ports));
+void CaptureNewTarget(RunState& state, TargetImagePort& port) {
+  state.targetImage.replace(CaptureTargetImage(port));
   const auto target = state.targetImage.snapshot();
-  ports.writeTargetFile(*target);
+  port.writeTargetFile(*target);
   // An empty or undecodable capture leaves the preview blank, not the placeholder.
-  ports.showPicture(*target);
+  port.showPicture(*target);
 }
 
-void TestFind(RunState& state, const TargetImagePorts& ports) {
+void TestFind(RunState& state, TargetImagePort& port) {
   if (state.targetImage.size() == 0) {
-    ports.appendRunLog(kLogError, kTargetImageMissing);
+    port.appendRunLog(kLogError, kTargetImageMissing);
     return;
   }
-  if (ports.findWeChatWindow() == 0) return;
-  ports.captureWeChatWindow();
+  if (port.findWeChatWindow() == 0) return;
+  port.captureWeChatWindow();
   const auto shot = state.screenshot.snapshot();
   const auto target = state.targetImage.snapshot();
-  if (ports.findImageInShot(*shot, *target) != 0) {
-    ports.appendRunLog(kLogInformation, kTestFoundLine);
+  if (port.findImageInShot(*shot, *target) != 0) {
+    port.appendRunLog(kLogInformation, kTestFoundLine);
   } else {
-    ports.appendRunLog(kLogError, kTestNotFoundLine);
+    port.appendRunLog(kLogError, kTestNotFoundLine);
   }
 }
 
-void TestSend(RunState& state, const TargetImagePorts& ports) {
-  if (ports.findWeChatWindow() == 0) return;
-  ports.pressSendKey(state.windowHandle);
-  ports.appendRunLog(kLogInformation, kTestSentLine);
+void TestSend(RunState& state, TargetImagePort& port) {
+  if (port.findWeChatWindow() == 0) return;
+  port.pressSendKey(state.windowHandle);
+  port.appendRunLog(kLogInformation, kTestSentLine);
 }
 
-std::int32_t OnTargetImageButton(TargetButton sender, RunState& state, const TargetImagePorts& ports) {
+std::int32_t OnTargetImageButton(TargetButton sender, RunState& state, TargetImagePort& port) {
   switch (sender) {
-    case TargetButton::Capture: CaptureNewTarget(state, ports); break;
-    case TargetButton::TestFind: TestFind(state, ports); break;
-    case TargetButton::TestSend: TestSend(state, ports); break;
+    case TargetButton::Capture:
+      CaptureNewTarget(state, port);
+      break;
+    case TargetButton::TestFind:
+      TestFind(state, port);
+      break;
+    case TargetButton::TestSend:
+      TestSend(state, port);
+      break;
     case TargetButton::Other: break;
   }
   return 0;

@@ -1,13 +1,12 @@
 #pragma once
 // What the target-image buttons and the start-up do with the run state, with everything
-// outside the state (library, window capture, run log, preview, file) passed in.
+// outside the state (library, window capture, run log, preview, file) behind one port.
 #include <cstdint>
-#include <functional>
 #include <string_view>
 
-#include "app/core/byte_buffer.h"
+#include "app/core/object/byte_buffer.h"
+#include "app/core/run/run_state.h"
 #include "app/core/run/run_texts.h"
-#include "app/core/run_state.h"
 #include "app/core/target_image/captured_bytes.h"
 
 namespace quorvela {
@@ -18,37 +17,45 @@ inline constexpr std::string_view kTestFoundLine = "[提示]找图结果：已�
 inline constexpr std::string_view kTestNotFoundLine = "[错误]找图结果：未找到";
 inline constexpr std::string_view kTestSentLine = "[提示]已按下发送键";
 
-struct TargetImagePorts {
-  std::function<const char*()> runCapture;  // JQMBT: blocks until the selection is made
-  MemoryReader readMemory;
-  std::function<std::uint32_t()> searchWindow;  // QWXJB
+// What the target-image buttons and the start-up ask of the rest of the program: the
+// target-image handler implements it over its preview and the links start-up gives it.
+class TargetImagePort {
+ public:
+  virtual ~TargetImagePort() = default;
+  // JQMBT: blocks until the selection is made; the address of its result text.
+  virtual const char* runCapture() = 0;
+  // Copies length (> 0) bytes at address of this process; empty when any cannot be read.
+  virtual ByteBuffer readMemory(std::uint32_t address, std::int32_t length) = 0;
+  // QWXJB.
+  virtual std::uint32_t searchWindow() = 0;
   // The run road's window search: rewrites RunState::windowHandle, logs its own error.
-  std::function<int()> findWeChatWindow;
-  std::function<void()> captureWeChatWindow;  // replaces RunState::screenshot
-  std::function<int(const ByteBuffer& shot, const ByteBuffer& target)> findImageInShot;
-  std::function<void(std::uint32_t window)> pressSendKey;
-  std::function<void(int type, std::string_view utf8)> appendRunLog;
+  virtual std::int32_t findWeChatWindow() = 0;
+  // Replaces RunState::screenshot.
+  virtual void captureWeChatWindow() = 0;
+  virtual std::int32_t findImageInShot(const ByteBuffer& shot, const ByteBuffer& target) = 0;
+  virtual void pressSendKey(std::uint32_t window) = 0;
+  virtual void appendRunLog(int type, std::string_view utf8) = 0;
   // Shows the bytes in the preview; true when it now holds a picture of at least 1 x 1.
-  std::function<bool(const ByteBuffer&)> showPicture;
-  std::function<void()> showPlaceholder;
-  std::function<void(const ByteBuffer&)> writeTargetFile;
+  virtual bool showPicture(const ByteBuffer& bytes) = 0;
+  virtual void showPlaceholder() = 0;
+  virtual void writeTargetFile(const ByteBuffer& bytes) = 0;
 };
 
 enum class TargetButton { Capture, TestFind, TestSend, Other };
 
 // Start-up: the first window search, logged as a warning when it finds nothing.
-void ReportStartupWindow(RunState& state, const TargetImagePorts& ports);
+void ReportStartupWindow(RunState& state, TargetImagePort& port);
 // Start-up: the stored target in the preview, or the placeholder when it shows nothing.
-void ShowStoredTarget(const RunState& state, const TargetImagePorts& ports);
+void ShowStoredTarget(const RunState& state, TargetImagePort& port);
 
 // A copy of the captured bytes, or empty.
-ByteBuffer CaptureTargetImage(const TargetImagePorts& ports);
+ByteBuffer CaptureTargetImage(TargetImagePort& port);
 
-void CaptureNewTarget(RunState& state, const TargetImagePorts& ports);
-void TestFind(RunState& state, const TargetImagePorts& ports);
-void TestSend(RunState& state, const TargetImagePorts& ports);
+void CaptureNewTarget(RunState& state, TargetImagePort& port);
+void TestFind(RunState& state, TargetImagePort& port);
+void TestSend(RunState& state, TargetImagePort& port);
 
 // The button's action; any other sender does nothing. Always 0.
-std::int32_t OnTargetImageButton(TargetButton sender, RunState& state, const TargetImagePorts& ports);
+std::int32_t OnTargetImageButton(TargetButton sender, RunState& state, TargetImagePort& port);
 
 }  // namespace quorvela

@@ -4,8 +4,8 @@
 #include <limits>
 #include <vector>
 
+#include "app/core/text/utf16_text.h"
 #include "app/core/text/utf8_cursor.h"
-#include "app/core/utf16_text.h"
 
 namespace quorvela {
 namespace {

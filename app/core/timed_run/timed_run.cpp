@@ -2,9 +2,10 @@
 
 #include <algorithm>
 #include <limits>
+#include <optional>
 
-#include "app/core/date/date_time_text.h"
-#include "app/core/run_state.h"
+#include "app/core/framework/date_time_text.h"
+#include "app/core/run/run_state.h"
 #include "app/core/text/text_number.h"
 #include "app/core/timed_run/timed_run_texts.h"
 
@@ -20,22 +21,64 @@ std::int32_t saturate(std::int64_t value) {
 
 std::size_t indexOf(TimeEdit edit) { return static_cast<std::size_t>(edit); }
 
-}  // namespace
+std::string text(TimedRunPort& port, TimeEdit edit) { return port.editText(edit); }
 
-TimedRun& TimedRun::operator=(const TimedRun& other) {
-  savedEditTexts = other.savedEditTexts;
-  targetTime = other.targetTime;
-  return *this;
+struct Reading {
+  double dateTime;
+  int biasMinutes;
+  std::int64_t seconds;  // DateTimeToUnixSecondsWide of dateTime
+};
+
+Reading readClock(const LocalClock& clock) {
+  const double now = CurrentDateTime(clock);
+  const int bias = clock.biasMinutes();
+  return {now, bias, DateTimeToUnixSecondsWide(now, bias)};
 }
 
-void TimedRun::validateTimeEdit(TimeEdit sender) {
-  // Every step reads the text anew: each correction has already been validated, nested.
-  if (const std::string typed = text(sender); WideLength(typed) == 2 && LeftText(typed, 1) == "0")
-    ports_->setEditText(sender, RightText(typed, 1));
+std::int32_t secondsLeftAt(const TimedRunValues& values, const Reading& now) {
+  return saturate(values.targetTime - now.seconds);
+}
 
-  if (TextToInt(text(sender)) < 0) {
-    ports_->appendRunLog(texts::kWarning, texts::kBelowZero);
-    ports_->setEditText(sender, "0");
+// The moment on the reading's day that the entries name; nothing when an entry is not a
+// number.
+std::optional<std::int64_t> enteredMoment(const Reading& now, const std::string& hour, const std::string& minute,
+                                          const std::string& second) {
+  const int day = DateTimePart(kDayPart, now.dateTime);
+  const int month = DateTimePart(kMonthPart, now.dateTime);
+  const int year = DateTimePart(kYearPart, now.dateTime);
+  // "-", "5-" or pasted text can stand in an entry; such an entry names no moment.
+  if (!IsDigitsOnly(hour) || !IsDigitsOnly(minute) || !IsDigitsOnly(second)) return std::nullopt;
+
+  const std::string composed = IntToText(year) + "年" + IntToText(month) + "月" + IntToText(day) + "日" + hour + "时" +
+                               minute + "分" + second + "秒";
+  const auto dateTime = TryParseDateTimeText(composed);
+  if (!dateTime) return std::nullopt;
+  return DateTimeToUnixSecondsWide(*dateTime, now.biasMinutes);
+}
+
+void arm(TimedRunValues& values, TimedRunPort& port, std::int32_t secondsLeft) {
+  values.savedEditTexts = {text(port, TimeEdit::kHour), text(port, TimeEdit::kMinute), text(port, TimeEdit::kSecond)};
+  RunState& state = port.runState();
+  state.timedRunArmed.store(1);
+  // An active run is told to stop.
+  state.running.store(0);
+  port.setButtonText(texts::kArmedCaption);
+  port.setButtonImage(texts::kArmedImage);
+  port.setTimerInterval(texts::kTickMilliseconds);
+  port.appendRunLog(texts::kInformation,
+                    std::string(texts::kStartedBefore) + IntToText(secondsLeft) + std::string(texts::kStartedAfter));
+}
+
+}  // namespace
+
+void ValidateTimeEdit(TimeEdit sender, TimedRunPort& port) {
+  // Every step reads the text anew: each correction has already been validated, nested.
+  if (const std::string typed = text(port, sender); WideLength(typed) == 2 && LeftText(typed, 1) == "0")
+    port.setEditText(sender, RightText(typed, 1));
+
+  if (TextToInt(text(port, sender)) < 0) {
+    port.appendRunLog(texts::kWarning, texts::kBelowZero);
+    port.setEditText(sender, "0");
   }
   struct Limit {
     TimeEdit edit;
@@ -49,122 +92,87 @@ void TimedRun::validateTimeEdit(TimeEdit sender) {
       {TimeEdit::kSecond, 59, texts::kSecondAbove, "59"},
   };
   for (const Limit& limit : kLimits) {
-    if (sender == limit.edit && TextToInt(text(sender)) > limit.maximum) {
-      ports_->appendRunLog(texts::kWarning, limit.warning);
-      ports_->setEditText(sender, limit.text);
+    if (sender == limit.edit && TextToInt(text(port, sender)) > limit.maximum) {
+      port.appendRunLog(texts::kWarning, limit.warning);
+      port.setEditText(sender, limit.text);
     }
   }
 }
 
-void TimedRun::toggleTimedRun() {
-  RunState& state = ports_->runState();
+void ToggleTimedRun(TimedRunValues& values, TimedRunPort& port) {
+  RunState& state = port.runState();
   if (state.timedRunArmed.load() != 0) {
     // The next tick completes the stop.
     state.timedRunArmed.store(0);
     return;
   }
-  if (ports_->checkReady() == 0) return;
+  if (port.checkReady() == 0) return;
 
-  const std::string second = text(TimeEdit::kSecond);
-  const std::string minute = text(TimeEdit::kMinute);
-  const std::string hour = text(TimeEdit::kHour);
-  const Reading now = readClock();
+  const std::string second = text(port, TimeEdit::kSecond);
+  const std::string minute = text(port, TimeEdit::kMinute);
+  const std::string hour = text(port, TimeEdit::kHour);
+  const Reading now = readClock(port.localClock());
   const auto moment = enteredMoment(now, hour, minute, second);
-  if (moment) targetTime = *moment;
-  if (!moment || now.seconds >= targetTime) {
-    ports_->appendRunLog(texts::kError, texts::kNotLaterThanNow);
+  if (moment) values.targetTime = *moment;
+  if (!moment || now.seconds >= values.targetTime) {
+    port.appendRunLog(texts::kError, texts::kNotLaterThanNow);
     return;
   }
-  arm(secondsLeftAt(now));
+  arm(values, port, secondsLeftAt(values, now));
 }
 
-std::optional<std::int64_t> TimedRun::enteredMoment(const Reading& now, const std::string& hour,
-                                                    const std::string& minute,
-                                                    const std::string& second) const {
-  const int day = DateTimePart(kDayPart, now.dateTime);
-  const int month = DateTimePart(kMonthPart, now.dateTime);
-  const int year = DateTimePart(kYearPart, now.dateTime);
-  // "-", "5-" or pasted text can stand in an entry; such an entry names no moment.
-  if (!IsDigitsOnly(hour) || !IsDigitsOnly(minute) || !IsDigitsOnly(second)) return std::nullopt;
-
-  const std::string composed = IntToText(year) + "年" + IntToText(month) + "月" + IntToText(day) +
-                               "日" + hour + "时" + minute + "分" + second + "秒";
-  const auto dateTime = TryParseDateTimeText(composed);
-  if (!dateTime) return std::nullopt;
-  return DateTimeToUnixSecondsWide(*dateTime, now.biasMinutes);
-}
-
-void TimedRun::arm(std::int32_t secondsLeft) {
-  savedEditTexts = {text(TimeEdit::kHour), text(TimeEdit::kMinute), text(TimeEdit::kSecond)};
-  RunState& state = ports_->runState();
-  state.timedRunArmed.store(1);
-  // An active run is told to stop.
-  state.running.store(0);
-  ports_->setButtonText(texts::kArmedCaption);
-  ports_->setButtonImage(texts::kArmedImage);
-  ports_->setTimerInterval(texts::kTickMilliseconds);
-  ports_->appendRunLog(texts::kInformation, std::string(texts::kStartedBefore) + IntToText(secondsLeft) +
-                                                std::string(texts::kStartedAfter));
-}
-
-void TimedRun::timedRunTick() {
-  const std::int32_t left = secondsUntilTarget();
-  const std::string hours = remainingHoursText(left);
-  const std::string minutes = remainingMinutesText(left);
-  ports_->setEditText(TimeEdit::kHour, hours);
-  ports_->setEditText(TimeEdit::kMinute, minutes);
+void TimedRunTick(TimedRunValues& values, TimedRunPort& port) {
+  const std::int32_t left = SecondsUntilTarget(values, port.localClock());
+  const std::string hours = RemainingHoursText(left);
+  const std::string minutes = RemainingMinutesText(left);
+  port.setEditText(TimeEdit::kHour, hours);
+  port.setEditText(TimeEdit::kMinute, minutes);
   const std::int64_t seconds = left - (std::int64_t{TextToInt(hours)} * 60 + TextToInt(minutes)) * 60;
-  ports_->setEditText(TimeEdit::kSecond, IntToText(seconds));
+  port.setEditText(TimeEdit::kSecond, IntToText(seconds));
 
-  if (ports_->runState().timedRunArmed.load() == 0) {
+  if (port.runState().timedRunArmed.load() == 0) {
     // Disarmed since the last tick: the countdown ends here and starts nothing, even when
     // its moment has come.
-    stopTimedRun();
+    StopTimedRun(values, port);
     return;
   }
   if (left <= 0) {
-    stopTimedRun();
-    if (ports_->checkReady() == 1) ports_->toggleRunNow();
+    StopTimedRun(values, port);
+    if (port.checkReady() == 1) port.toggleRunNow();
   }
 }
 
-void TimedRun::stopTimedRun() {
-  ports_->setButtonText(texts::kIdleCaption);
-  ports_->setButtonImage(texts::kIdleImage);
-  ports_->setEditText(TimeEdit::kHour, savedEditTexts[indexOf(TimeEdit::kHour)]);
-  ports_->setEditText(TimeEdit::kMinute, savedEditTexts[indexOf(TimeEdit::kMinute)]);
-  ports_->setEditText(TimeEdit::kSecond, savedEditTexts[indexOf(TimeEdit::kSecond)]);
-  ports_->runState().timedRunArmed.store(0);
-  ports_->setTimerInterval(0);
-  ports_->appendRunLog(texts::kInformation, texts::kStopped);
+void StopTimedRun(const TimedRunValues& values, TimedRunPort& port) {
+  port.setButtonText(texts::kIdleCaption);
+  port.setButtonImage(texts::kIdleImage);
+  port.setEditText(TimeEdit::kHour, values.savedEditTexts[indexOf(TimeEdit::kHour)]);
+  port.setEditText(TimeEdit::kMinute, values.savedEditTexts[indexOf(TimeEdit::kMinute)]);
+  port.setEditText(TimeEdit::kSecond, values.savedEditTexts[indexOf(TimeEdit::kSecond)]);
+  port.runState().timedRunArmed.store(0);
+  port.setTimerInterval(0);
+  port.appendRunLog(texts::kInformation, texts::kStopped);
 }
 
-TimedRun::Reading TimedRun::readClock() const {
-  const double now = CurrentDateTime(*clock_);
-  const int bias = clock_->biasMinutes();
-  return {now, bias, DateTimeToUnixSecondsWide(now, bias)};
+std::int32_t SecondsUntilTarget(const TimedRunValues& values, const LocalClock& clock) {
+  return secondsLeftAt(values, readClock(clock));
 }
 
-std::int32_t TimedRun::secondsLeftAt(const Reading& now) const { return saturate(targetTime - now.seconds); }
+std::string RemainingHoursText(std::int32_t secondsLeft) { return IntToText(secondsLeft / 3600); }
 
-std::int32_t TimedRun::secondsUntilTarget() const { return secondsLeftAt(readClock()); }
-
-std::string TimedRun::remainingHoursText(std::int32_t secondsLeft) { return IntToText(secondsLeft / 3600); }
-
-std::string TimedRun::remainingMinutesText(std::int32_t secondsLeft) {
+std::string RemainingMinutesText(std::int32_t secondsLeft) {
   const std::int64_t hours = secondsLeft / 3600;
   return IntToText(TruncateToInt(static_cast<double>(secondsLeft - hours * 3600) / 60.0));
 }
 
-void TimedRun::readMembers(VolStream& stream) {
-  for (std::string& saved : savedEditTexts) stream.readText(saved);
+void readMember(VolStream& stream, TimedRunValues& values) {
+  for (std::string& saved : values.savedEditTexts) stream.readText(saved);
   std::int32_t value = 0;
-  if (stream.readInt32(value)) targetTime = value;
+  if (stream.readInt32(value)) values.targetTime = value;
 }
 
-void TimedRun::writeMembers(VolStream& stream) const {
-  for (const std::string& saved : savedEditTexts) stream.writeText(saved);
-  stream.writeInt32(static_cast<std::int32_t>(targetTime));
+void writeMember(VolStream& stream, const TimedRunValues& values) {
+  for (const std::string& saved : values.savedEditTexts) stream.writeText(saved);
+  stream.writeInt32(static_cast<std::int32_t>(values.targetTime));
 }
 
 }  // namespace quorvela

@@ -3,8 +3,8 @@
 // captions and images.
 #include <string_view>
 
-#include "app/core/run_log_line.h"
-#include "app/core/run_log_texts.h"
+#include "app/core/run_log/run_log_line.h"
+#include "app/core/run_log/run_log_texts.h"
 
 namespace quorvela::timed_run_texts {
 

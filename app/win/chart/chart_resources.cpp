@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "app/win/framework/wide_text.h"
+#include "app/win/platform/wide_text.h"
 
 namespace quorvela::win {
 

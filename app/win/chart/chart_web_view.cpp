@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "app/core/chart_page_scripts.h"
-#include "app/win/framework/wide_text.h"
+#include "app/core/chart/chart_page_scripts.h"
+#include "app/win/platform/wide_text.h"
 
 namespace quorvela::win {
 

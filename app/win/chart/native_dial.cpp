@@ -5,9 +5,9 @@
 #include <numbers>
 #include <string>
 
-#include "app/core/echarts_object.h"
-#include "app/win/framework/unique_handles.h"
-#include "app/win/framework/wide_text.h"
+#include "app/core/chart/echarts_object.h"
+#include "app/win/platform/wide_text.h"
+#include "common/win/direct_gdi.h"
 
 namespace quorvela::win {
 
@@ -24,22 +24,23 @@ POINT onCircle(const DialRing& ring, double radius, double degrees) {
           static_cast<LONG>(std::lround(ring.centreY - radius * std::sin(radians)))};
 }
 
-UniquePen solidPen(int width, COLORREF colour) {
+qv::win::DirectGdi::Pen solidPen(int width, COLORREF colour) {
   LOGBRUSH brush{BS_SOLID, colour, 0};
-  return UniquePen(ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_FLAT, std::max(width, 1), &brush, 0, nullptr));
+  return qv::win::DirectGdi::Pen(
+      ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_FLAT, std::max(width, 1), &brush, 0, nullptr));
 }
 
-UniqueFont dialFont(int height, bool bold) {
-  return UniqueFont(CreateFontW(-std::max(height, 1), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
-                                     DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY,
-                                     DEFAULT_PITCH, L"黑体"));
+qv::win::DirectGdi::Font dialFont(int height, bool bold) {
+  return qv::win::DirectGdi::Font(CreateFontW(-std::max(height, 1), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE,
+                                              FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                              PROOF_QUALITY, DEFAULT_PITCH, L"黑体"));
 }
 
 // Counter-clockwise from the later angle to the earlier one is clockwise on the dial.
 void arc(HDC dc, const DialRing& ring, double fromDegrees, double toDegrees, COLORREF colour) {
   if (fromDegrees - toDegrees < 0.5) return;  // equal ends would draw a whole circle
-  const UniquePen pen = solidPen(static_cast<int>(ring.width), colour);
-  const ScopedSelect usePen(dc, pen.get());
+  const qv::win::DirectGdi::Pen pen = solidPen(static_cast<int>(ring.width), colour);
+  const qv::win::DirectGdi::Selection usePen(dc, pen.get());
   const POINT start = onCircle(ring, ring.radius, toDegrees);
   const POINT end = onCircle(ring, ring.radius, fromDegrees);
   const int r = static_cast<int>(std::lround(ring.radius));
@@ -50,8 +51,8 @@ void arc(HDC dc, const DialRing& ring, double fromDegrees, double toDegrees, COL
 
 // The font height at which text is at most maxWidth wide: height, or smaller.
 int fittingHeight(HDC dc, const std::wstring& text, int height, double maxWidth, bool bold) {
-  const UniqueFont font = dialFont(height, bold);
-  const ScopedSelect useFont(dc, font.get());
+  const qv::win::DirectGdi::Font font = dialFont(height, bold);
+  const qv::win::DirectGdi::Selection useFont(dc, font.get());
   SIZE extent{};
   if (text.empty() || !GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent) ||
       extent.cx <= maxWidth) {
@@ -63,8 +64,8 @@ int fittingHeight(HDC dc, const std::wstring& text, int height, double maxWidth,
 // Text centred on a point, shrunk where it would be wider than its box.
 void centredText(HDC dc, const std::wstring& text, POINT centre, int height, double boxWidth, bool bold) {
   const int fitted = fittingHeight(dc, text, height, boxWidth, bold);
-  const UniqueFont font = dialFont(fitted, bold);
-  const ScopedSelect useFont(dc, font.get());
+  const qv::win::DirectGdi::Font font = dialFont(fitted, bold);
+  const qv::win::DirectGdi::Selection useFont(dc, font.get());
   const LONG half = static_cast<LONG>(boxWidth / 2) + 1;
   RECT box{centre.x - half, centre.y - height, centre.x + half, centre.y + height};
   DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &box,
@@ -72,8 +73,8 @@ void centredText(HDC dc, const std::wstring& text, POINT centre, int height, dou
 }
 
 void ticks(HDC dc, const DialRing& ring, const GaugeReading& reading) {
-  const UniquePen pen = solidPen(std::max(1, static_cast<int>(ring.width / 8)), RGB(0x63, 0x67, 0x7A));
-  const ScopedSelect usePen(dc, pen.get());
+  const qv::win::DirectGdi::Pen pen = solidPen(std::max(1, static_cast<int>(ring.width / 8)), RGB(0x63, 0x67, 0x7A));
+  const qv::win::DirectGdi::Selection usePen(dc, pen.get());
   const double inner = ring.radius - ring.width / 2 - ring.width * 0.3;
   const int labelHeight = std::max(8, static_cast<int>(ring.radius * 0.13));
   const double labelWidth = ring.radius * kLabelBoxWidth;
@@ -97,9 +98,9 @@ void pointer(HDC dc, const DialRing& ring, double degrees) {
   const POINT right = onCircle(ring, half, degrees - 90);
   const POINT tail = onCircle(ring, half * 2, degrees + 180);
   const POINT shape[] = {tip, left, tail, right};
-  const UniqueBrush brush(CreateSolidBrush(kDialProgressColour));
-  const ScopedSelect useBrush(dc, brush.get());
-  const ScopedSelect usePen(dc, GetStockObject(NULL_PEN));
+  const qv::win::DirectGdi::Brush brush(CreateSolidBrush(kDialProgressColour));
+  const qv::win::DirectGdi::Selection useBrush(dc, brush.get());
+  const qv::win::DirectGdi::Selection usePen(dc, GetStockObject(NULL_PEN));
   Polygon(dc, shape, 4);
   const int r = static_cast<int>(std::lround(half * 1.6));
   const int x = static_cast<int>(std::lround(ring.centreX));
@@ -142,13 +143,13 @@ void PaintDial(HDC dc, const RECT& area, const GaugeReading& reading) {
 void PaintDialBuffered(HDC dc, const RECT& area, const GaugeReading& reading) {
   const int width = area.right - area.left;
   const int height = area.bottom - area.top;
-  const UniqueCreatedDc memory(CreateCompatibleDC(dc));
-  const UniqueBitmap bitmap(memory ? CreateCompatibleBitmap(dc, width, height) : nullptr);
+  const qv::win::DirectGdi::MemoryDc memory(CreateCompatibleDC(dc));
+  const qv::win::DirectGdi::Bitmap bitmap(memory ? CreateCompatibleBitmap(dc, width, height) : nullptr);
   if (!bitmap) {
     PaintDial(dc, area, reading);
     return;
   }
-  const ScopedSelect useBitmap(memory.get(), bitmap.get());
+  const qv::win::DirectGdi::Selection useBitmap(memory.get(), bitmap.get());
   const RECT local{0, 0, width, height};
   PaintDial(memory.get(), local, reading);
   BitBlt(dc, area.left, area.top, width, height, memory.get(), 0, 0, SRCCOPY);

@@ -3,7 +3,7 @@
 // progress, ticks with their numbers, the pointer, the series' name and the value.
 #include <windows.h>
 
-#include "app/core/gauge_reading.h"
+#include "app/core/chart/gauge_reading.h"
 
 namespace quorvela::win {
 

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "app/win/framework/unique_handles.h"
+#include "common/win/kernel_owners.h"
 
 namespace quorvela::win {
 
@@ -15,7 +15,7 @@ bool resolve(HMODULE module, const char* name, Entry& entry) {
 }
 
 struct BoundEngine {
-  UniqueModule module;
+  qv::win::UniqueModule module;
   std::optional<WebViewEngine> engine;
 };
 

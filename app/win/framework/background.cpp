@@ -1,6 +1,6 @@
 #include "app/win/framework/background.h"
 
-#include "app/win/framework/unique_handles.h"
+#include "common/win/direct_gdi.h"
 
 namespace quorvela::win {
 
@@ -11,7 +11,7 @@ void eraseBackground(HWND window, HDC dc, std::uint32_t colour) {
     FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));  // a system brush: not ours to free
     return;
   }
-  const UniqueBrush brush(CreateSolidBrush(static_cast<COLORREF>(colour)));
+  const qv::win::DirectGdi::Brush brush(CreateSolidBrush(static_cast<COLORREF>(colour)));
   if (brush) FillRect(dc, &client, brush.get());
 }
 

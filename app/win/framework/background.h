@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "app/core/window_message.h"
+#include "app/core/framework/window_message.h"
 
 namespace quorvela::win {
 

@@ -4,8 +4,8 @@
 
 #include "app/win/framework/background.h"
 #include "app/win/framework/framework_state.h"
-#include "app/win/framework/wide_text.h"
 #include "app/win/framework/window_procedure.h"
+#include "app/win/platform/wide_text.h"
 
 namespace quorvela::win {
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/core/window_object.h"
+#include "app/core/framework/window_object.h"
 #include "app/win/framework/panel.h"
 
 namespace quorvela::win {

@@ -1,6 +1,6 @@
 #include "app/win/framework/edit_box.h"
 
-#include "app/core/integer_input.h"
+#include "app/core/framework/integer_input.h"
 #include "app/win/framework/control_window.h"
 #include "app/win/framework/reflected_command.h"
 #include "app/win/framework/window_procedure.h"

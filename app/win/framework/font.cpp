@@ -2,14 +2,14 @@
 
 #include <algorithm>
 
-#include "app/core/font_description.h"
+#include "app/core/framework/font_description.h"
 
 namespace quorvela::win {
 
 namespace {
 
 int screenDpi() {
-  const WindowDc screen(nullptr);
+  const qv::win::DirectGdi::WindowDc screen(nullptr);
   return screen.get() ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
 }
 
@@ -40,7 +40,7 @@ SharedFont SetFontFromText(std::string_view description) {
   logFont.lfStrikeOut = font.strikeOut;
   logFont.lfEscapement = font.escapement;
   logFont.lfOrientation = font.escapement;
-  auto made = std::make_shared<UniqueFont>(CreateFontIndirectW(&logFont));
+  auto made = std::make_shared<qv::win::DirectGdi::Font>(CreateFontIndirectW(&logFont));
   return *made ? made : nullptr;
 }
 

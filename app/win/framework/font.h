@@ -5,11 +5,11 @@
 #include <memory>
 #include <string_view>
 
-#include "app/win/framework/unique_handles.h"
+#include "common/win/direct_gdi.h"
 
 namespace quorvela::win {
 
-using SharedFont = std::shared_ptr<const UniqueFont>;
+using SharedFont = std::shared_ptr<const qv::win::DirectGdi::Font>;
 
 // Starts from the default GUI font (any character set, proof quality); sizes follow the
 // screen's vertical DPI. Null when the font cannot be made.

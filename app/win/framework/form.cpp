@@ -1,8 +1,8 @@
 #include "app/win/framework/form.h"
 
 #include "app/win/framework/framework_state.h"
-#include "app/win/framework/wide_text.h"
 #include "app/win/framework/window_procedure.h"
+#include "app/win/platform/wide_text.h"
 
 namespace quorvela::win {
 

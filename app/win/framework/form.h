@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "app/core/window_object.h"
+#include "app/core/framework/window_object.h"
 #include "app/win/framework/background.h"
 
 namespace quorvela::win {

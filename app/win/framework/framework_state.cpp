@@ -5,14 +5,12 @@
 namespace quorvela::win {
 
 namespace {
+FrameworkStart start;
 HWND mainWindow = nullptr;
 std::exception_ptr pending;
 }  // namespace
 
-FrameworkStart& frameworkStart() {
-  static FrameworkStart start;
-  return start;
-}
+FrameworkStart& frameworkStart() { return start; }
 
 HWND mainWindowHandle() { return mainWindow; }
 void setMainWindowHandle(HWND window) { mainWindow = window; }

@@ -1,8 +1,8 @@
 #include "app/win/framework/group_box.h"
 
 #include "app/win/framework/control_window.h"
-#include "app/win/framework/unique_handles.h"
 #include "app/win/framework/window_procedure.h"
+#include "common/win/direct_gdi.h"
 
 namespace quorvela::win {
 
@@ -14,9 +14,9 @@ constexpr int kCaptionIndent = 8;
 HFONT classDefaultFont() { return static_cast<HFONT>(GetStockObject(SYSTEM_FONT)); }
 
 void paintGroup(HWND window, HFONT font, COLORREF background) {
-  const PaintDc paint(window);
+  const qv::win::PaintDc paint(window);
   HDC dc = paint.get();
-  const ScopedSelect selectFont(dc, font);
+  const qv::win::DirectGdi::Selection selectFont(dc, font);
   RECT client{};
   GetClientRect(window, &client);
   const std::wstring caption = windowTextOf(window);

@@ -1,8 +1,8 @@
 #include "app/win/framework/label.h"
 
 #include "app/win/framework/control_window.h"
-#include "app/win/framework/unique_handles.h"
 #include "app/win/framework/window_procedure.h"
+#include "common/win/direct_gdi.h"
 
 namespace quorvela::win {
 
@@ -19,8 +19,9 @@ bool Label::onMessage(WindowMessage& message) {
       message.result = 1;
       return true;
     case WM_PAINT: {
-      const PaintDc paint(window);
-      const ScopedSelect selectFont(paint.get(), fontOr(font, static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT))));
+      const qv::win::PaintDc paint(window);
+      const qv::win::DirectGdi::Selection selectFont(
+          paint.get(), fontOr(font, static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT))));
       SetBkMode(paint.get(), TRANSPARENT);
       SetTextColor(paint.get(), colourOr(textColour, COLOR_WINDOWTEXT));
       RECT client{};

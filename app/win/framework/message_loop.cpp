@@ -21,4 +21,9 @@ int CVolMainMessageLoop(CVolWinApp& app) {
   }
 }
 
+bool PreTranslateFrameworkMessage(MSG& message) {
+  auto* app = dynamic_cast<CVolWinApp*>(CVolUserApp::current());
+  return app && app->preTranslateMessage(message);
+}
+
 }  // namespace quorvela::win

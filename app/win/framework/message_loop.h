@@ -7,4 +7,8 @@ namespace quorvela::win {
 // caught while a message was dispatched.
 int CVolMainMessageLoop(CVolWinApp& app);
 
+// Non-zero when the framework consumed a key or mouse message of a pump outside the main
+// loop: it is then neither translated nor dispatched.
+bool PreTranslateFrameworkMessage(MSG& message);
+
 }  // namespace quorvela::win

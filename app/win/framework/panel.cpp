@@ -1,7 +1,7 @@
 #include "app/win/framework/panel.h"
 
-#include "app/win/framework/wide_text.h"
 #include "app/win/framework/window_procedure.h"
+#include "app/win/platform/wide_text.h"
 
 namespace quorvela::win {
 

@@ -1,7 +1,7 @@
 #include "app/win/framework/picture_panel.h"
 
-#include "app/win/framework/unique_handles.h"
 #include "app/win/framework/window_procedure.h"
+#include "common/win/direct_gdi.h"
 
 namespace quorvela::win {
 
@@ -13,7 +13,7 @@ void PicturePanel::setPicture(std::span<const std::uint8_t> imageFile) {
 bool PicturePanel::onMessage(WindowMessage& message) {
   if (message.id != WM_PAINT) return Panel::onMessage(message);
   HWND window = windowOf(*this);
-  const PaintDc paint(window);
+  const qv::win::PaintDc paint(window);
   if (!picture_) return true;
   RECT client{};
   GetClientRect(window, &client);

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <span>
 
-#include "app/core/picture_placement.h"
+#include "app/core/framework/picture_placement.h"
 #include "app/win/framework/panel.h"
 #include "app/win/framework/picture.h"
 

@@ -5,8 +5,8 @@
 #include <algorithm>
 
 #include "app/win/framework/control_window.h"
-#include "app/win/framework/system_library.h"
 #include "app/win/framework/window_procedure.h"
+#include "app/win/platform/system_library.h"
 
 namespace quorvela::win {
 
@@ -16,7 +16,7 @@ constexpr LPARAM kNoLimit = 0x7FFFFFFE;
 
 // The control's class lives in its library, loaded once for the process.
 bool richEditLoaded() {
-  static const UniqueModule library = LoadSystemLibrary(L"riched20.dll");
+  static const qv::win::UniqueModule library = LoadSystemLibrary(L"riched20.dll");
   return static_cast<bool>(library);
 }
 

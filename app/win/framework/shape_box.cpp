@@ -1,9 +1,9 @@
 #include "app/win/framework/shape_box.h"
 
-#include "app/core/picture_placement.h"
+#include "app/core/framework/picture_placement.h"
 #include "app/win/framework/control_window.h"
-#include "app/win/framework/unique_handles.h"
 #include "app/win/framework/window_procedure.h"
+#include "common/win/direct_gdi.h"
 
 namespace quorvela::win {
 
@@ -17,14 +17,15 @@ bool ShapeBox::onMessage(WindowMessage& message) {
     case WM_ERASEBKGND:
       return answerErase(window, message, background);
     case WM_PAINT: {
-      const PaintDc paint(window);
+      const qv::win::PaintDc paint(window);
       RECT client{};
       GetClientRect(window, &client);
       const DesignRect square = centredSquare(client.right, client.bottom);
-      const UniquePen pen(CreatePen(PS_INSIDEFRAME, outlineWidth, colourOr(outlineColour, COLOR_WINDOWTEXT)));
-      const UniqueBrush brush(CreateSolidBrush(colourOr(fillColour, COLOR_WINDOW)));
-      const ScopedSelect selectPen(paint.get(), pen.get());
-      const ScopedSelect selectBrush(paint.get(), brush.get());
+      const qv::win::DirectGdi::Pen pen(
+          CreatePen(PS_INSIDEFRAME, outlineWidth, colourOr(outlineColour, COLOR_WINDOWTEXT)));
+      const qv::win::DirectGdi::Brush brush(CreateSolidBrush(colourOr(fillColour, COLOR_WINDOW)));
+      const qv::win::DirectGdi::Selection selectPen(paint.get(), pen.get());
+      const qv::win::DirectGdi::Selection selectBrush(paint.get(), brush.get());
       Ellipse(paint.get(), square.left, square.top, square.left + square.width, square.top + square.height);
       return true;
     }

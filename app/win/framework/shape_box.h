@@ -3,7 +3,7 @@
 // outline drawn inside.
 #include <cstdint>
 
-#include "app/core/window_object.h"
+#include "app/core/framework/window_object.h"
 #include "app/win/framework/background.h"
 #include "app/win/framework/panel.h"
 

@@ -4,13 +4,13 @@
 
 #include <algorithm>
 
-#include "app/core/ui_scale.h"
+#include "app/core/framework/ui_scale.h"
 #include "app/win/framework/background.h"
 #include "app/win/framework/control_window.h"
 #include "app/win/framework/tool_tip.h"
-#include "app/win/framework/unique_handles.h"
-#include "app/win/framework/wide_text.h"
 #include "app/win/framework/window_procedure.h"
+#include "app/win/platform/wide_text.h"
+#include "common/win/direct_gdi.h"
 
 namespace quorvela::win {
 
@@ -74,7 +74,7 @@ void SuperButton::setPressed(bool pressed) {
 
 void SuperButton::paint() {
   HWND window = windowOf(*this);
-  const PaintDc paint(window);
+  const qv::win::PaintDc paint(window);
   HDC dc = paint.get();
   RECT client{};
   GetClientRect(window, &client);
@@ -87,7 +87,8 @@ void SuperButton::paint() {
   Gdiplus::Bitmap* image = (hot_ || pressed_) ? (altImage_ ? altImage_.get() : image_.get())
                                               : (image_ ? image_.get() : altImage_.get());
 
-  const ScopedSelect selectFont(dc, fontOr(font, static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT))));
+  const qv::win::DirectGdi::Selection selectFont(dc,
+                                                 fontOr(font, static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT))));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, colourOr(textColour, COLOR_BTNTEXT));
   const std::wstring caption = windowTextOf(window);

@@ -1,6 +1,6 @@
 #pragma once
 // A control that draws text in a font of its own (shared by its copies).
-#include "app/core/window_object.h"
+#include "app/core/framework/window_object.h"
 #include "app/win/framework/font.h"
 
 namespace quorvela::win {

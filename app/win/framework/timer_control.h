@@ -1,7 +1,7 @@
 #pragma once
 // A timer on a hidden window of the GUI thread (timer id 1000); each period raises
 // tickEvent on that thread.
-#include "app/core/window_object.h"
+#include "app/core/framework/window_object.h"
 #include "app/win/framework/panel.h"
 
 namespace quorvela::win {

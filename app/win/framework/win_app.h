@@ -2,7 +2,7 @@
 // The framework's window-application base: the hooks the message loop calls.
 #include <windows.h>
 
-#include "app/core/user_app.h"
+#include "app/core/framework/user_app.h"
 
 namespace quorvela::win {
 

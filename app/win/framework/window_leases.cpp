@@ -14,15 +14,12 @@ struct Lent {
 };
 
 // Touched by the GUI thread only.
-std::vector<Lent>& lentWindows() {
-  static std::vector<Lent> lent;
-  return lent;
-}
+constinit std::vector<Lent> lentWindows;
 
 }  // namespace
 
 std::shared_ptr<WindowLease> leaseWindow(HWND window) {
-  auto& lent = lentWindows();
+  auto& lent = lentWindows;
   std::erase_if(lent, [](const Lent& entry) { return entry.lease.expired(); });
   auto lease = std::make_shared<WindowLease>(window);
   lent.push_back({window, lease});
@@ -30,7 +27,7 @@ std::shared_ptr<WindowLease> leaseWindow(HWND window) {
 }
 
 void takeBackLeases(HWND window) {
-  auto& lent = lentWindows();
+  auto& lent = lentWindows;
   std::vector<std::shared_ptr<WindowLease>> held;
   for (const auto& entry : lent) {
     if (entry.window != window) continue;

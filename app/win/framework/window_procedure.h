@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "app/core/window_object.h"
+#include "app/core/framework/window_object.h"
 
 namespace quorvela::win {
 

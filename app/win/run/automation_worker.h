@@ -3,21 +3,24 @@
 // burst after a hit.
 #include <windows.h>
 
+#include "app/core/run/run_state.h"
 #include "app/core/run/worker_slot.h"
-#include "app/core/run_state.h"
+#include "app/win/library_binding/bound_library.h"
 
 namespace quorvela::win {
 
+// One worker at a time, for the process's life: a worker may still be in its round or its
+// send burst when the object tree is gone.
+inline constinit WorkerSlot automationWorkerSlot;
+
+// What a worker works with: the run state and the library, both living as long as the
+// object tree.
 struct WorkerContext {
-  RunState& state;
-  WorkerSlot& slot;
+  RunState* state = nullptr;
+  const BoundLibrary* library = nullptr;
 };
 
-// The thread routine; its parameter is the WorkerContext. Exit code 0.
+// The thread routine; its parameter is a WorkerContext. Exit code 0.
 DWORD WINAPI AutomationWorker(void* context);
-
-// Creates the thread and closes its handle at once (it is never joined); false when it
-// cannot be created.
-bool StartAutomationWorker(WorkerContext& context);
 
 }  // namespace quorvela::win

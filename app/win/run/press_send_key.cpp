@@ -2,9 +2,8 @@
 
 #include <windows.h>
 
-#include "app/win/framework/unique_handles.h"
-#include "app/win/framework/win_app.h"
-#include "app/win/run/library_calls.h"
+#include "app/win/framework/message_loop.h"
+#include "common/win/kernel_owners.h"
 
 namespace quorvela::win {
 
@@ -15,11 +14,6 @@ constexpr LONGLONG kOneMillisecondRelative = -10000;  // 100-ns units
 // All input but sent messages: QS_KEY, QS_MOUSEMOVE, QS_MOUSEBUTTON, QS_POSTMESSAGE,
 // QS_TIMER, QS_PAINT, QS_HOTKEY, QS_RAWINPUT.
 constexpr DWORD kWakeMask = 0x4BF;
-
-bool PreTranslateFrameworkMessage(MSG& message) {
-  auto* app = dynamic_cast<CVolWinApp*>(CVolUserApp::current());
-  return app && app->preTranslateMessage(message);
-}
 
 // Dispatches what is queued, up to a WM_QUIT, which is left for the thread's own loop.
 void pumpOwnMessages() {
@@ -35,7 +29,7 @@ void pumpOwnMessages() {
 }
 
 void waitOneMillisecond() {
-  const UniqueKernelHandle timer(CreateWaitableTimerW(nullptr, FALSE, nullptr));
+  const qv::win::UniqueKernelHandle timer(CreateWaitableTimerW(nullptr, FALSE, nullptr));
   if (!timer) return;
   LARGE_INTEGER due{};
   due.QuadPart = kOneMillisecondRelative;
@@ -50,9 +44,9 @@ void waitOneMillisecond() {
 
 }  // namespace
 
-void PressSendKey(std::uint32_t window) {
+void PressSendKey(const BoundLibrary& library, std::uint32_t window) {
   for (int left = kPresses; left > 0; --left) {
-    CallJpxx(window);
+    library.JPXX(window);
     waitOneMillisecond();
   }
 }

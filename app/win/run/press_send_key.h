@@ -3,8 +3,10 @@
 // which the calling thread's own messages are pumped (a WM_QUIT stays in the queue).
 #include <cstdint>
 
+#include "app/win/library_binding/bound_library.h"
+
 namespace quorvela::win {
 
-void PressSendKey(std::uint32_t window);
+void PressSendKey(const BoundLibrary& library, std::uint32_t window);
 
 }  // namespace quorvela::win

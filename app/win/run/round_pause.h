@@ -3,7 +3,7 @@
 // asked for without changing the system's timer resolution.
 #include <chrono>
 
-#include "app/win/framework/unique_handles.h"
+#include "common/win/kernel_owners.h"
 
 namespace quorvela::win {
 
@@ -12,7 +12,7 @@ class RoundPause {
   void wait(std::chrono::microseconds length);
 
  private:
-  UniqueKernelHandle timer_;
+  qv::win::UniqueKernelHandle timer_;
   bool timerTried_ = false;
 };
 

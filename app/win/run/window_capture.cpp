@@ -38,7 +38,7 @@ class ReadPalette {
 
  private:
   HDC screen_;
-  UniquePalette palette_;
+  qv::win::DirectGdi::Palette palette_;
   HPALETTE previous_ = nullptr;
 };
 
@@ -51,7 +51,7 @@ ByteBuffer WindowCapturer::capture(std::uint32_t window, ByteBuffer storage) {
   }
   {
     // Selected for the copy only: GetDIBits reads a bitmap that no DC holds.
-    const ScopedSelect selected(memory_.get(), bitmap_.get());
+    const qv::win::DirectGdi::Selection selected(memory_.get(), bitmap_.get());
     if (!StretchBlt(memory_.get(), 0, 0, width_, height_, source.dc, 0, 0, width_, height_, SRCCOPY)) {
       windowDc_.reset();  // taken anew next time
       return {};
@@ -82,7 +82,7 @@ WindowCapturer::Source WindowCapturer::sourceFor(HWND window) {
   // size gets a new DC, so the DC never covers less than the rectangle just read.
   if (!windowDc_ || !windowDc_->get() || window != dcWindow_ || !EqualRect(&frame, &dcFrame_)) {
     windowDc_.reset();
-    windowDc_.emplace(window, WindowDc::kWholeWindow);
+    windowDc_.emplace(qv::win::DirectGdi::WindowDc::wholeWindow(window));
     dcWindow_ = window;
     dcFrame_ = frame;
   }
@@ -154,5 +154,7 @@ ByteBuffer CaptureWindowBmp(std::uint32_t window) {
   WindowCapturer capturer;
   return capturer.capture(window);
 }
+
+void CaptureWeChatWindow(RunState& state) { state.screenshot.replace(CaptureWindowBmp(state.windowHandle.load())); }
 
 }  // namespace quorvela::win

@@ -6,8 +6,9 @@
 #include <cstdint>
 #include <optional>
 
-#include "app/core/byte_buffer.h"
-#include "app/win/framework/unique_handles.h"
+#include "app/core/object/byte_buffer.h"
+#include "app/core/run/run_state.h"
+#include "common/win/direct_gdi.h"
 
 namespace quorvela::win {
 
@@ -38,12 +39,12 @@ class WindowCapturer {
   bool prepare(HDC source, int width, int height);
   ByteBuffer pixelsOf(ByteBuffer storage);
 
-  std::optional<WindowDc> screen_;
-  std::optional<WindowDc> windowDc_;
+  std::optional<qv::win::DirectGdi::WindowDc> screen_;
+  std::optional<qv::win::DirectGdi::WindowDc> windowDc_;
   HWND dcWindow_ = nullptr;
   RECT dcFrame_{};
-  UniqueCreatedDc memory_;
-  UniqueBitmap bitmap_;
+  qv::win::DirectGdi::MemoryDc memory_;
+  qv::win::DirectGdi::Bitmap bitmap_;
   int width_ = 0;
   int height_ = 0;
   int bitsPerPixel_ = 0;
@@ -54,5 +55,9 @@ class WindowCapturer {
 
 // One capture with a capturer of its own.
 ByteBuffer CaptureWindowBmp(std::uint32_t window);
+
+// Replaces the run state's screenshot by a capture of its window (a test find on the GUI
+// thread; the worker keeps a capturer of its own).
+void CaptureWeChatWindow(RunState& state);
 
 }  // namespace quorvela::win

@@ -58,8 +58,8 @@ std::int32_t 新位图操作类::LoadFromBmpBytes(const ByteSet& bmpFileBytes) {
 }
 
 std::int32_t 新位图操作类::LoadFromFile(const std::string& path) {
-  const GdiBitmap loaded(static_cast<HBITMAP>(
-      Declared<api::LoadImageA>()(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)));
+  const DeclaredGdi::Bitmap loaded(
+      static_cast<HBITMAP>(Declared<api::LoadImageA>()(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)));
   return LoadFromBitmapHandle(loaded.get(), 0);
 }
 
@@ -67,8 +67,8 @@ std::int32_t 新位图操作类::LoadFromBitmapHandle(HBITMAP bitmap, std::int32
   Reset();
   const auto record = BitmapRecord(bitmap);
   if (!record) return 0;
-  const MemoryDc source = MakeMemoryDc(screenDC_.get());
-  const Selection chosen(source.get(), bitmap);
+  const DeclaredGdi::MemoryDc source = DeclaredGdi::memoryDcFor(screenDC_.get());
+  const DeclaredGdi::Selection chosen(source.get(), bitmap);
   if (!chosen) return 0;
   if (depth == 0) depth = record->bmBitsPixel;
   if (image_.BuildPackedDib(record->bmWidth, record->bmHeight, depth) != 1) return 0;

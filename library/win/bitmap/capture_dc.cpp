@@ -18,12 +18,12 @@ std::int32_t 新位图操作类::LoadFromIcon(HICON icon, std::optional<std::int
   Reset();
   const std::int32_t w = width.value_or(32), h = height.value_or(32);
   if (!icon || w <= 0 || h <= 0) return 0;
-  const MemoryDc canvasDc = MakeMemoryDc(screenDC_.get());
-  const GdiBitmap canvas(Declared<api::CreateCompatibleBitmap>()(screenDC_.get(), w, h));
-  const Selection chosen(canvasDc.get(), canvas.get());
+  const DeclaredGdi::MemoryDc canvasDc = DeclaredGdi::memoryDcFor(screenDC_.get());
+  const DeclaredGdi::Bitmap canvas(Declared<api::CreateCompatibleBitmap>()(screenDC_.get(), w, h));
+  const DeclaredGdi::Selection chosen(canvasDc.get(), canvas.get());
   if (!chosen) return 0;
   const RECT area{0, 0, w, h};
-  const GdiBrush white(Declared<api::CreateSolidBrush>()(0xFFFFFF));
+  const DeclaredGdi::Brush white(Declared<api::CreateSolidBrush>()(0xFFFFFF));
   Declared<api::FillRect>()(canvasDc.get(), &area, white.get());
   Declared<api::DrawIconEx>()(canvasDc.get(), 0, 0, icon, w, h, 0, nullptr, DI_NORMAL);
   CaptureFromDC(canvasDc.get(), area, depth.value_or(32));
@@ -43,10 +43,10 @@ HGDIOBJ 新位图操作类::AdoptBitmap(HBITMAP dibSection, HDC, const ByteSet& 
     return nullptr;
   }
   SelectedDib dib;
-  dib.memoryDC = MakeMemoryDc(screenDC_.get());
-  dib.savedObject = Selection(dib.memoryDC.get(), dibSection);
+  dib.memoryDC = DeclaredGdi::memoryDcFor(screenDC_.get());
+  dib.savedObject = DeclaredGdi::Selection(dib.memoryDC.get(), dibSection);
   if (!dib.savedObject) return nullptr;
-  dib.dibSection = GdiBitmap(dibSection);
+  dib.dibSection = DeclaredGdi::Bitmap(dibSection);
   dib.dibBits = static_cast<std::uint8_t*>(record->bmBits);
   dib.bitsSize = static_cast<std::size_t>(given.PixelBytesSize());
   const HGDIOBJ displaced = dib.savedObject.displaced();

@@ -16,9 +16,10 @@ std::int32_t 新位图操作类::CaptureWindowClient(HWND window, std::int32_t x
   // The client area alone, as the window paints it, with its top-left at (0, 0). The whole
   // window's image would put the client area at its offset in the frame on Windows but at
   // (0, 0) under Wine; asking for the client area gives the same pixels on both.
-  const MemoryDc printed = MakeMemoryDc(screenDC_.get());
-  const GdiBitmap canvas(Declared<api::CreateCompatibleBitmap>()(screenDC_.get(), client.right, client.bottom));
-  const Selection chosen(printed.get(), canvas.get());
+  const DeclaredGdi::MemoryDc printed = DeclaredGdi::memoryDcFor(screenDC_.get());
+  const DeclaredGdi::Bitmap canvas(
+      Declared<api::CreateCompatibleBitmap>()(screenDC_.get(), client.right, client.bottom));
+  const DeclaredGdi::Selection chosen(printed.get(), canvas.get());
   if (!chosen) return 0;
   if ((Declared<api::PrintWindow>()(window, printed.get(), PW_CLIENTONLY) & 1) == 0) return 0;
   return BlitIn(printed.get(), x, y, width, height, depth);

@@ -36,10 +36,10 @@ std::int32_t 新位图操作类::LoadFromClipboard(std::int32_t depth) {
 std::int32_t 新位图操作类::CopyToClipboard() {
   const auto record = BitmapRecord(GetBitmapHandle());
   if (!record) return 0;
-  GdiBitmap copy(Declared<api::CreateCompatibleBitmap>()(screenDC_.get(), record->bmWidth, record->bmHeight));
+  DeclaredGdi::Bitmap copy(Declared<api::CreateCompatibleBitmap>()(screenDC_.get(), record->bmWidth, record->bmHeight));
   {
-    const MemoryDc canvas = MakeMemoryDc(nullptr);
-    const Selection chosen(canvas.get(), copy.get());
+    const DeclaredGdi::MemoryDc canvas = DeclaredGdi::memoryDcFor(nullptr);
+    const DeclaredGdi::Selection chosen(canvas.get(), copy.get());
     if (!chosen) return 0;
     Declared<api::BitBlt>()(canvas.get(), 0, 0, record->bmWidth, record->bmHeight, dib_->memoryDC.get(), 0, 0,
                             SRCCOPY);

@@ -22,7 +22,7 @@ void 新位图操作类::PaintToWindow(HWND window) {
   // The packed DIB is a BITMAPINFO followed by its rows, as SetDIBitsToDevice takes them;
   // pixels set through GDI are flushed and copied into it first.
   SyncWhenChanged();
-  const WindowDc dc(window);
+  const DeclaredGdi::WindowDc dc(window);
   if (!dc.get()) return;
   const auto lines = static_cast<UINT>(image_.DibHeight());
   Declared<api::SetDIBitsToDevice>()(dc.get(), 0, 0, static_cast<DWORD>(image_.DibWidth()), lines, 0, 0, 0, lines,

@@ -13,9 +13,9 @@
 namespace pixfarrow::win {
 
 struct SelectedDib {
-  MemoryDc memoryDC;
-  GdiBitmap dibSection;
-  Selection savedObject;  // declared last: undone first
+  DeclaredGdi::MemoryDc memoryDC;
+  DeclaredGdi::Bitmap dibSection;
+  DeclaredGdi::Selection savedObject;  // declared last: undone first
   std::uint8_t* dibBits = nullptr;
   std::size_t bitsSize = 0;  // bytes of pixel memory, as the packed DIB described them
 };

@@ -1,14 +1,9 @@
 #pragma once
-// Owner of one reference to a loaded library file.
-#include <windows.h>
-
-#include "common/win/unique_handle.h"
+// The library's owner of a loaded library file: the shared one.
+#include "common/win/kernel_owners.h"
 
 namespace pixfarrow::win {
 
-struct ModuleTraits {
-  static void close(HMODULE module) { FreeLibrary(module); }
-};
-using UniqueModule = qv::win::UniqueHandleOf<HMODULE, ModuleTraits>;
+using qv::win::UniqueModule;
 
 }  // namespace pixfarrow::win

@@ -6,7 +6,6 @@
 
 #include "library/win/bitmap/gdi_owners.h"
 #include "library/win/frame/declared_call.h"
-#include "library/win/text/gdi_font.h"
 
 namespace pixfarrow::win {
 namespace {
@@ -31,11 +30,10 @@ class TextModeScope {
 
 void WriteText(HDC dc, const TextStyle& style, std::int32_t cellHeight) {
   const std::string face(style.face);
-  const GdiFont font(Declared<api::CreateFontA>()(cellHeight, 0, 0, 0, style.weight,
-                                                  static_cast<DWORD>(style.italic), static_cast<DWORD>(style.underline),
-                                                  static_cast<DWORD>(style.strikeOut), GB2312_CHARSET, 0, 0, 0, 0,
-                                                  face.c_str()));
-  const Selection chosen(dc, font.get());
+  const DeclaredGdi::Font font(Declared<api::CreateFontA>()(
+      cellHeight, 0, 0, 0, style.weight, static_cast<DWORD>(style.italic), static_cast<DWORD>(style.underline),
+      static_cast<DWORD>(style.strikeOut), GB2312_CHARSET, 0, 0, 0, 0, face.c_str()));
+  const DeclaredGdi::Selection chosen(dc, font.get());
   const TextModeScope mode(dc, TRANSPARENT, RGB(255, 0, 0));
   const std::string text(style.text);
   Declared<api::TextOutA>()(dc, 0, 0, text.c_str(), static_cast<int>(text.size()));
@@ -48,9 +46,9 @@ TextMask GdiTextRenderer::Render(const TextStyle& style) const {
   const CellSize cell =
       TextCellSize(style.size, Declared<api::GetDeviceCaps>()(screen.get(), LOGPIXELSY), style.text.size());
   if (cell.width == 0) return {};
-  const GdiBitmap bitmap(Declared<api::CreateCompatibleBitmap>()(screen.get(), cell.width, cell.height));
-  const MemoryDc memory = MakeMemoryDc(screen.get());
-  const Selection drawnOn(memory.get(), bitmap.get());
+  const DeclaredGdi::Bitmap bitmap(Declared<api::CreateCompatibleBitmap>()(screen.get(), cell.width, cell.height));
+  const DeclaredGdi::MemoryDc memory = DeclaredGdi::memoryDcFor(screen.get());
+  const DeclaredGdi::Selection drawnOn(memory.get(), bitmap.get());
   if (!drawnOn) return {};
   WriteText(memory.get(), style, cell.height);
 

@@ -5,7 +5,7 @@
 #include <thread>
 
 #include "bmp_builder.h"
-#include "library/core/le_bytes.h"
+#include "common/bmp/le_bytes.h"
 
 namespace pixfarrow {
 namespace {

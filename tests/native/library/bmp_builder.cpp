@@ -1,7 +1,7 @@
 #include "bmp_builder.h"
 
+#include "common/bmp/le_bytes.h"
 #include "library/core/dib_layout.h"
-#include "library/core/le_bytes.h"
 
 namespace pixfarrow::test {
 

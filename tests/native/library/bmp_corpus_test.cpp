@@ -7,8 +7,8 @@
 #include <iterator>
 #include <string>
 
+#include "common/bmp/bmp_decoder.h"
 #include "library/core/bitmap_image.h"
-#include "library/core/bmp_decoder.h"
 #include "library/core/palette_image.h"
 #include "png_reference.h"
 

@@ -2,9 +2,9 @@
 
 #include <commctrl.h>
 
-#include "app/core/control_centre_design.h"
+#include "app/core/control_centre/control_centre_design.h"
+#include "common/win/kernel_owners.h"
 #include "tests/support/wait_until.h"
-#include "tests/support/win_handles.h"
 #include "tests/win/app/child_program.h"
 #include "tests/win/app/session_dpi.h"
 
@@ -44,7 +44,8 @@ std::wstring toolTipText(HWND control) {
   GetWindowThreadProcessId(control, &processId);
   const std::vector<HWND> tips = topLevelWindowsOf(
       processId, [](HWND window) { return _wcsicmp(className(window).c_str(), TOOLTIPS_CLASSW) == 0; });
-  const UniqueHandle process(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId));
+  const qv::win::UniqueKernelHandle process(
+      OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId));
   if (!process) return {};
   auto* lent =
       static_cast<LentTool*>(VirtualAllocEx(process.get(), nullptr, sizeof(LentTool), MEM_COMMIT, PAGE_READWRITE));

@@ -1,8 +1,9 @@
 #include "tests/win/app/child_program.h"
 
+#include <cstdint>
 #include <functional>
 
-#include <cstdint>
+#include "tests/support/wait_until.h"
 
 namespace qv::test {
 
@@ -90,20 +91,18 @@ std::vector<HWND> ChildProgram::visibleWindows() const {
 
 HWND ChildProgram::waitForWindow(DWORD timeoutMs) const {
   if (!process_) return nullptr;
-  const ULONGLONG end = GetTickCount64() + timeoutMs;
-  while (GetTickCount64() < end) {
-    const auto windows = visibleWindows();
-    if (!windows.empty()) {
-      // The window shows during its creation; a sent message comes back only once the
-      // child's thread takes messages again, that is when its start-up is over.
-      WaitForInputIdle(process_.get(), 5000);
-      DWORD_PTR ignored = 0;
-      SendMessageTimeoutW(windows.front(), WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored);
-      return windows.front();
-    }
-    if (WaitForSingleObject(process_.get(), 20) == WAIT_OBJECT_0) return nullptr;
-  }
-  return nullptr;
+  std::vector<HWND> windows;
+  const auto shownOrEnded = [&] {
+    windows = visibleWindows();
+    return !windows.empty() || WaitForSingleObject(process_.get(), 0) == WAIT_OBJECT_0;
+  };
+  if (!WaitUntil(shownOrEnded, timeoutMs) || windows.empty()) return nullptr;
+  // The window shows during its creation; a sent message comes back only once the child's
+  // thread takes messages again, that is when its start-up is over.
+  WaitForInputIdle(process_.get(), 5000);
+  DWORD_PTR ignored = 0;
+  SendMessageTimeoutW(windows.front(), WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored);
+  return windows.front();
 }
 
 std::optional<DWORD> ChildProgram::waitForExit(DWORD timeoutMs) const {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/win_handles.h"
+#include "common/win/kernel_owners.h"
 
 namespace qv::test {
 
@@ -34,7 +34,7 @@ class ChildProgram {
   std::optional<std::wstring> currentDirectory() const;
 
  private:
-  UniqueHandle process_;
+  qv::win::UniqueKernelHandle process_;
   DWORD id_ = 0;
 };
 

@@ -6,12 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "app/core/control_centre_design.h"
+#include "app/core/control_centre/control_centre_design.h"
+#include "app/core/navigation/navigation_bar_design.h"
 #include "tests/support/screen_pixels.h"
 #include "tests/support/wait_until.h"
 #include "tests/win/app/centre_windows.h"
+#include "tests/win/app/built_program.h"
 #include "tests/win/app/session_dpi.h"
-#include "tests/win/app/quorvela_run.h"
 
 namespace qv::test {
 namespace {
@@ -37,8 +38,8 @@ bool slidIntoPlace(const std::vector<std::string>& events) {
 
 // The program started with its control centre slid into place; closed at the end.
 struct ShownCentre {
-  explicit ShownCentre(const std::wstring& label) : run(label, kFullStub, kInModuleFolder, {}, true) {
-    form = run.child->waitForWindow();
+  explicit ShownCentre(const std::wstring& label) : run(label, {.watchPage = true}) {
+    form = run.child().waitForWindow();
     if (form) {
       navBar = settledPage(form, kNavPanelId);
       page = settledPage(form, kContentPanelId);
@@ -47,10 +48,10 @@ struct ShownCentre {
   }
   ~ShownCentre() {
     PostMessageW(form, WM_CLOSE, 0, 0);
-    EXPECT_EQ(run.child->waitForExit(), 0u);
+    EXPECT_EQ(run.child().waitForExit(), 0u);
   }
 
-  QuorvelaRun run;
+  BuiltProgram run;
   HWND form = nullptr;
   HWND navBar = nullptr;
   HWND page = nullptr;

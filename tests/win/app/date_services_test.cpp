@@ -7,8 +7,8 @@
 
 #include <ctime>
 
-#include "app/core/date/date_time.h"
-#include "app/win/framework/system_clock.h"
+#include "app/core/framework/date_time.h"
+#include "app/win/platform/system_clock.h"
 
 namespace quorvela::win {
 namespace {

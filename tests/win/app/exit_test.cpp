@@ -4,17 +4,15 @@
 
 #include <algorithm>
 
-#include "app/core/control_centre_design.h"
+#include "app/core/control_centre/control_centre_design.h"
 #include "tests/support/bmp_builder.h"
 #include "tests/win/app/centre_windows.h"
-#include "tests/win/app/quorvela_run.h"
+#include "tests/win/app/built_program.h"
 #include "tests/win/app/stub_library/busy_stub.h"
 #include "tests/win/app/target_image/file_folder.h"
 
 namespace qv::test {
 namespace {
-
-const std::wstring kBusyStub = L"qv_stub_pixfarrow_busy.dll";
 
 // Set once the stand-in library of the process is inside ZT.
 class InsideZt {
@@ -24,7 +22,7 @@ class InsideZt {
   bool wait() const { return WaitForSingleObject(event_.get(), 20000) == WAIT_OBJECT_0; }
 
  private:
-  UniqueHandle event_;
+  qv::win::UniqueKernelHandle event_;
 };
 
 TEST(QuorvelaExit, EndsAtOnceWithItsCodeWhileTheWorkerIsInsideTheLibrary) {
@@ -36,23 +34,20 @@ TEST(QuorvelaExit, EndsAtOnceWithItsCodeWhileTheWorkerIsInsideTheLibrary) {
   const Case cases[] = {{L"quit", true, 7}, {L"close", false, 0}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.label);
-    TempFolder folder(std::wstring(L"exit_") + c.label);
-    ASSERT_TRUE(folder.copyIn(builtProgramPath(), L"Quorvela.exe"));
-    ASSERT_TRUE(folder.copyIn(stubLibraryPath(kBusyStub), kInModuleFolder));
-    ASSERT_TRUE(WriteWholeFile(folder.path() + L"\\目标图.bmp", MakeBmp24(8, 8, [](int, int) { return 0x2080E0u; })));
-    ChildProgram program(folder.path() + L"\\Quorvela.exe", folder.path());
-    const InsideZt inside(program.id());
-    HWND form = program.waitForWindow();
-    ASSERT_NE(form, nullptr);
-    HWND run = centreControl(settledPage(form, kContentPanelId), quorvela::control_centre::kRunNowButton);
-    PostMessageW(run, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
-    PostMessageW(run, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+    BuiltProgram program(std::wstring(L"exit_") + c.label,
+                         {.library = kBusyStub,
+                          .targetFile = MakeBmp24(8, 8, [](int, int) { return 0x2080E0u; }),
+                          .startInProgramFolder = true,
+                          .toControlCentre = true});
+    const InsideZt inside(program.child().id());
+    ASSERT_TRUE(program.ready());
+    program.postClick(quorvela::control_centre::kRunNowButton);
     ASSERT_TRUE(inside.wait()) << "the run's first round calls ZT";
 
     if (c.quitMessage) {
-      PostThreadMessageW(GetWindowThreadProcessId(form, nullptr), WM_QUIT, c.exitCode, 0);
+      PostThreadMessageW(GetWindowThreadProcessId(program.form(), nullptr), WM_QUIT, c.exitCode, 0);
     } else {
-      PostMessageW(form, WM_CLOSE, 0, 0);
+      PostMessageW(program.form(), WM_CLOSE, 0, 0);
     }
     const auto code = program.waitForExit();
     ASSERT_TRUE(code.has_value());

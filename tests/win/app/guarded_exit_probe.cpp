@@ -6,31 +6,32 @@
 #include <cstdint>
 #include <stdexcept>
 
-#include "app/win/framework/external_function_binder.h"
-#include "app/win/framework/guarded_start.h"
-#include "app/win/framework/procedure_address.h"
-#include "app/win/framework/unique_handles.h"
+#include "app/win/library_binding/bound_library.h"
+#include "app/win/start/guarded_start.h"
+#include "common/win/kernel_owners.h"
 #include "tests/win/app/stub_library/busy_stub.h"
 
 namespace {
 
 using namespace quorvela;
 using namespace quorvela::win;
-using ZtCall = std::int32_t(__stdcall*)(std::int32_t, std::int32_t, std::int32_t, std::int32_t);
+
+// Lives as long as the process, as the program's does while a worker may be inside it.
+BoundLibrary library;
 
 DWORD WINAPI worker(void*) {
-  procedureAs<ZtCall>(externalFunctionTable()[ExternalFunction::ZT])(0, 0, 0, 0);
+  library.ZT({}, {});
   return 0;
 }
 
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-  const UniqueKernelHandle inside(
+  const qv::win::UniqueKernelHandle inside(
       CreateEventW(nullptr, TRUE, FALSE, qv::test::BusyStubEventName(GetCurrentProcessId()).c_str()));
   return runGuarded([&]() -> int {
-    ExternalFunctionBinder(externalFunctionTable(), boundLibraries());
-    const UniqueKernelHandle thread(CreateThread(nullptr, 0, worker, nullptr, 0, nullptr));
+    library.bind();
+    const qv::win::UniqueKernelHandle thread(CreateThread(nullptr, 0, worker, nullptr, 0, nullptr));
     WaitForSingleObject(inside.get(), 20000);
     throw std::runtime_error("a handler failed");
   });

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/wait_until.h"
-#include "tests/win/app/quorvela_run.h"
+#include "tests/win/app/built_program.h"
 #include "tests/win/app/session_dpi.h"
 
 namespace qv::test {
@@ -22,8 +22,8 @@ TEST(QuorvelaMainForm, ClientAreaAndPanelsFollowTheDpi) {
   const Case* c = caseForSessionDpi(cases);
   ASSERT_NE(c, nullptr) << "no case for DPI " << sessionDpi();
   measureInPhysicalPixels();
-  QuorvelaRun run(L"dpi" + std::to_wstring(c->dpi), kFullStub, kInModuleFolder);
-  HWND form = run.child->waitForWindow();
+  BuiltProgram run(L"dpi" + std::to_wstring(c->dpi), {});
+  HWND form = run.child().waitForWindow();
   ASSERT_NE(form, nullptr);
   RECT client{};
   GetClientRect(form, &client);
@@ -39,12 +39,12 @@ TEST(QuorvelaMainForm, ClientAreaAndPanelsFollowTheDpi) {
   EXPECT_EQ(content.right - content.left, c->contentWidth);
   EXPECT_EQ(content.bottom - content.top, c->height);
   PostMessageW(form, WM_CLOSE, 0, 0);
-  EXPECT_EQ(run.child->waitForExit(), 0u);
+  EXPECT_EQ(run.child().waitForExit(), 0u);
 }
 
 TEST(QuorvelaMainForm, FixedFrameCentredOnTheScreen) {
-  QuorvelaRun run(L"frame", kFullStub, kInModuleFolder);
-  HWND form = run.child->waitForWindow();
+  BuiltProgram run(L"frame", {});
+  HWND form = run.child().waitForWindow();
   ASSERT_NE(form, nullptr);
   const LONG_PTR style = GetWindowLongPtrW(form, GWL_STYLE);
   const LONG_PTR exStyle = GetWindowLongPtrW(form, GWL_EXSTYLE);
@@ -67,7 +67,7 @@ TEST(QuorvelaMainForm, FixedFrameCentredOnTheScreen) {
   EXPECT_EQ(frame.top, (monitor.rcMonitor.top + monitor.rcMonitor.bottom - (frame.bottom - frame.top)) / 2);
 
   PostMessageW(form, WM_CLOSE, 0, 0);
-  EXPECT_EQ(run.child->waitForExit(), 0u);
+  EXPECT_EQ(run.child().waitForExit(), 0u);
 }
 
 TEST(QuorvelaMainForm, ProgramCarriesIcon100InTheSizesTheFormAsksFor) {
@@ -85,23 +85,23 @@ TEST(QuorvelaMainForm, ProgramCarriesIcon100InTheSizesTheFormAsksFor) {
 }
 
 TEST(QuorvelaMainForm, EscapeDoesNotCloseButClosingEndsWithZero) {
-  QuorvelaRun run(L"escape", kFullStub, kInModuleFolder);
-  HWND form = run.child->waitForWindow();
+  BuiltProgram run(L"escape", {});
+  HWND form = run.child().waitForWindow();
   ASSERT_NE(form, nullptr);
   for (HWND target : {form, GetDlgItem(form, 101)}) {
     PostMessageW(target, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
     PostMessageW(target, WM_KEYUP, VK_ESCAPE, 0xC0010001);
   }
-  EXPECT_FALSE(run.child->waitForExit(500).has_value());
+  EXPECT_FALSE(run.child().waitForExit(500).has_value());
   EXPECT_TRUE(IsWindow(form));
   // The system menu's Close, as the user chooses it.
   PostMessageW(form, WM_SYSCOMMAND, SC_CLOSE, 0);
-  EXPECT_EQ(run.child->waitForExit(), 0u);
+  EXPECT_EQ(run.child().waitForExit(), 0u);
 }
 
 TEST(QuorvelaMainForm, ContentPanelIsWhiteAndNavigationStripButtonFace) {
-  QuorvelaRun run(L"colours", kFullStub, kInModuleFolder);
-  HWND form = run.child->waitForWindow();
+  BuiltProgram run(L"colours", {});
+  HWND form = run.child().waitForWindow();
   ASSERT_NE(form, nullptr);
   POINT navPoint{20, 250}, contentPoint{400, 250};
   ClientToScreen(form, &navPoint);
@@ -116,7 +116,7 @@ TEST(QuorvelaMainForm, ContentPanelIsWhiteAndNavigationStripButtonFace) {
   EXPECT_TRUE(WaitUntil([&] { return pixel(contentPoint) == RGB(255, 255, 255); })) << std::hex << pixel(contentPoint);
   EXPECT_TRUE(WaitUntil([&] { return pixel(navPoint) == GetSysColor(COLOR_BTNFACE); })) << std::hex << pixel(navPoint);
   PostMessageW(form, WM_CLOSE, 0, 0);
-  EXPECT_EQ(run.child->waitForExit(), 0u);
+  EXPECT_EQ(run.child().waitForExit(), 0u);
 }
 
 }  // namespace

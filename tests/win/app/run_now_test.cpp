@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "app/core/control_centre_design.h"
+#include "app/core/control_centre/control_centre_design.h"
 #include "tests/support/standin_client.h"
 #include "tests/support/wait_until.h"
 #include "tests/win/app/centre_windows.h"
-#include "tests/win/app/program_with_library.h"
+#include "tests/win/app/run_scene.h"
 
 namespace qv::test {
 namespace {
@@ -29,7 +29,7 @@ const std::wstring kStopped = L"[提示]软件已停止运行";
 
 // Pixels of the run button as the screen shows it in the orange of the running face
 // (image 508, also its pointer-over face); the idle face (507) is grey.
-int runningFacePixels(const ProgramWithLibrary& program) {
+int runningFacePixels(const BuiltProgram& program) {
   RECT rect{};
   GetWindowRect(program.control(kRunNowButton), &rect);
   HDC screen = GetDC(nullptr);
@@ -46,31 +46,31 @@ int runningFacePixels(const ProgramWithLibrary& program) {
 
 // The run button comes to show its running face, or its idle one; the pointer is moved
 // away first, so that the button's pointer-over face does not count.
-bool showsRunningFace(const ProgramWithLibrary& program, bool running) {
+bool showsRunningFace(const BuiltProgram& program, bool running) {
   SetCursorPos(0, 0);
   return WaitUntil([&] { return running ? runningFacePixels(program) > 20 : runningFacePixels(program) == 0; });
 }
 
-bool gaugeShows(const ProgramWithLibrary& program, GaugeRing ring) {
+bool gaugeShows(const BuiltProgram& program, GaugeRing ring) {
   return WaitUntil([&] { return program.gaugeRing() == ring; });
 }
 
 TEST(QuorvelaRunNow, IdleClickRunsUntilTheTargetShowsThenOneBurstAndTheTickStops) {
   StandIn standin;
   ASSERT_NE(standin.window(), nullptr);
-  const ProgramWithLibrary program(L"run_hit", Target());
+  const BuiltProgram program(L"run_hit", RunLayout(Target()));
   ASSERT_TRUE(program.started());
-  EXPECT_EQ(program.log(), std::vector<std::wstring>{kWindowFound});
+  EXPECT_EQ(program.logLines(), std::vector<std::wstring>{kWindowFound});
 
   EXPECT_TRUE(gaugeShows(program, GaugeRing::kTrack)) << "the gauge reads 0 before the run";
-  program.clickRun();
+  program.postClick(kRunNowButton);
   ASSERT_TRUE(program.logGrowsTo(2));
-  EXPECT_EQ(program.log().back(), kStarted);
+  EXPECT_EQ(program.logLines().back(), kStarted);
   EXPECT_EQ(program.caption(), kRunningCaption);
   // Rounds go on and the gauge's tick shows them; nothing is sent yet.
   EXPECT_TRUE(gaugeShows(program, GaugeRing::kProgress)) << "the gauge shows no rounds";
   EXPECT_EQ(standin.ReadRecordWhenDelivered().messages.size(), 0u);
-  EXPECT_EQ(program.log().size(), 2u);
+  EXPECT_EQ(program.logLines().size(), 2u);
 
   // What covers WeChat is captured with it: the stand-in comes to the top, as the chat the
   // user watches.
@@ -80,27 +80,27 @@ TEST(QuorvelaRunNow, IdleClickRunsUntilTheTargetShowsThenOneBurstAndTheTickStops
   EXPECT_EQ(EnterPresses(record, WM_KEYDOWN), 1000);
   EXPECT_EQ(EnterPresses(record, WM_KEYUP), 1000);
   ASSERT_TRUE(program.logGrowsTo(3));
-  EXPECT_EQ(program.log(), (std::vector<std::wstring>{kWindowFound, kStarted, kStopped}));
+  EXPECT_EQ(program.logLines(), (std::vector<std::wstring>{kWindowFound, kStarted, kStopped}));
   EXPECT_EQ(program.caption(), kIdleCaption);
   // Watched for a while: no second burst, no further line.
   Sleep(1500);
   EXPECT_EQ(standin.ReadRecordWhenDelivered().messages.size(), 2000u);
-  EXPECT_EQ(program.log().size(), 3u);
+  EXPECT_EQ(program.logLines().size(), 3u);
 }
 
 TEST(QuorvelaRunNow, ClickWhileRunningStopsItAndOnlyTheTickWritesALineAndResetsTheFace) {
   StandIn standin;
   ASSERT_NE(standin.window(), nullptr);
-  const ProgramWithLibrary program(L"run_stop", Target());
+  const BuiltProgram program(L"run_stop", RunLayout(Target()));
   ASSERT_TRUE(program.started());
   EXPECT_TRUE(showsRunningFace(program, false));
-  program.clickRun();
+  program.postClick(kRunNowButton);
   ASSERT_TRUE(program.logGrowsTo(2));
   EXPECT_TRUE(showsRunningFace(program, true));
   EXPECT_TRUE(gaugeShows(program, GaugeRing::kProgress));
-  program.clickRun();
+  program.postClick(kRunNowButton);
   ASSERT_TRUE(program.logGrowsTo(3)) << "the next tick reports the stop";
-  EXPECT_EQ(program.log(), (std::vector<std::wstring>{kWindowFound, kStarted, kStopped}));
+  EXPECT_EQ(program.logLines(), (std::vector<std::wstring>{kWindowFound, kStarted, kStopped}));
   EXPECT_EQ(program.caption(), kIdleCaption);
   EXPECT_TRUE(showsRunningFace(program, false));
   EXPECT_TRUE(gaugeShows(program, GaugeRing::kTrack)) << "the stop shows 0";
@@ -110,38 +110,38 @@ TEST(QuorvelaRunNow, ClickWhileRunningStopsItAndOnlyTheTickWritesALineAndResetsT
 TEST(QuorvelaRunNow, ClickWithWeChatClosedWritesOnlyTheWindowErrorAndTheRunGoesOn) {
   auto standin = std::make_unique<StandIn>();
   ASSERT_NE(standin->window(), nullptr);
-  const ProgramWithLibrary program(L"run_closed", Target());
+  const BuiltProgram program(L"run_closed", RunLayout(Target()));
   ASSERT_TRUE(program.started());
-  program.clickRun();
+  program.postClick(kRunNowButton);
   ASSERT_TRUE(program.logGrowsTo(2));
   standin->Close();
-  program.clickRun();
+  program.postClick(kRunNowButton);
   ASSERT_TRUE(program.logGrowsTo(3));
   Sleep(2500);  // watched for two ticks: the run is still on
-  EXPECT_EQ(program.log(), (std::vector<std::wstring>{kWindowFound, kStarted, kWindowError}));
+  EXPECT_EQ(program.logLines(), (std::vector<std::wstring>{kWindowFound, kStarted, kWindowError}));
   EXPECT_EQ(program.caption(), kRunningCaption);
 }
 
 TEST(QuorvelaRunNow, ClickWithoutATargetWritesTheTargetErrorAndStartsNothing) {
   StandIn standin;
   ASSERT_NE(standin.window(), nullptr);
-  const ProgramWithLibrary program(L"run_no_target", {});
+  const BuiltProgram program(L"run_no_target", RunLayout({}));
   ASSERT_TRUE(program.started());
-  program.clickRun();
+  program.postClick(kRunNowButton);
   ASSERT_TRUE(program.logGrowsTo(2));
   Sleep(1500);  // watched for a tick: nothing starts
-  EXPECT_EQ(program.log(), (std::vector<std::wstring>{kWindowFound, kTargetError}));
+  EXPECT_EQ(program.logLines(), (std::vector<std::wstring>{kWindowFound, kTargetError}));
   EXPECT_EQ(program.caption(), kIdleCaption);
 }
 
 TEST(QuorvelaRunNow, AQuitMessageDuringARunEndsTheProgramWithItsCode) {
   StandIn standin;
   ASSERT_NE(standin.window(), nullptr);
-  ProgramWithLibrary program(L"run_quit", Target());
+  BuiltProgram program(L"run_quit", RunLayout(Target()));
   ASSERT_TRUE(program.started());
-  program.clickRun();
+  program.postClick(kRunNowButton);
   ASSERT_TRUE(program.logGrowsTo(2));
-  ASSERT_EQ(program.log().back(), kStarted);
+  ASSERT_EQ(program.logLines().back(), kStarted);
   // The worker is in its rounds, inside the capture or the library's search.
   EXPECT_EQ(program.quit(7), std::optional<DWORD>(7));
 }

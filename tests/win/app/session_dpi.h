@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/win/framework/display_scale.h"
+#include "app/win/platform/display_scale.h"
 
 namespace qv::test {
 

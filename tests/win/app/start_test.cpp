@@ -7,7 +7,7 @@
 
 #include <algorithm>
 
-#include "tests/win/app/quorvela_run.h"
+#include "tests/win/app/built_program.h"
 
 namespace qv::test {
 namespace {
@@ -36,15 +36,15 @@ TEST(QuorvelaStart, BindsAndLeavesTheCurrentDirectoryWhereItStarted) {
   const Case cases[] = {{L"module", kInModuleFolder}, {L"beside", kBesideProgram}};
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << "library " << c.label);
-    QuorvelaRun run(c.label, kFullStub, c.place);
-    HWND form = run.child->waitForWindow();
+    BuiltProgram run(c.label, {.libraryPlace = c.place});
+    HWND form = run.child().waitForWindow();
     ASSERT_NE(form, nullptr);
     EXPECT_EQ(windowText(form), L"Quorvela2025版");
-    const auto directory = run.child->currentDirectory();
+    const auto directory = run.child().currentDirectory();
     ASSERT_TRUE(directory.has_value());
-    EXPECT_TRUE(sameFolder(*directory, run.startFolder.path())) << *directory;
+    EXPECT_TRUE(sameFolder(*directory, run.startFolder())) << *directory;
     PostMessageW(form, WM_CLOSE, 0, 0);
-    EXPECT_EQ(run.child->waitForExit(), 0u);
+    EXPECT_EQ(run.child().waitForExit(), 0u);
   }
 }
 
@@ -63,24 +63,24 @@ TEST(QuorvelaStart, FailedBindingShowsOnlyTheErrorBoxAndExitsMinusOne) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.label);
-    QuorvelaRun run(c.label, c.stub, c.place);
-    HWND box = run.child->waitForWindow();
+    BuiltProgram run(c.label, {.library = c.stub, .libraryPlace = c.place});
+    HWND box = run.child().waitForWindow();
     ASSERT_NE(box, nullptr);
     Sleep(200);  // a second window, if any, would show by now
-    EXPECT_EQ(run.child->visibleWindows().size(), 1u);
+    EXPECT_EQ(run.child().visibleWindows().size(), 1u);
     EXPECT_EQ(windowText(box), L"运行时异常");
     const auto texts = childTexts(box);
     EXPECT_NE(std::find(texts.begin(), texts.end(), c.text), texts.end());
-    EXPECT_FALSE(run.child->waitForExit(0).has_value());  // the box waits for the user
+    EXPECT_FALSE(run.child().waitForExit(0).has_value());  // the box waits for the user
     PostMessageW(box, WM_COMMAND, IDOK, 0);
-    EXPECT_EQ(run.child->waitForExit(), 0xFFFFFFFFu);
+    EXPECT_EQ(run.child().waitForExit(), 0xFFFFFFFFu);
   }
 }
 
 // The child's modules that were loaded from the folder.
 std::vector<std::wstring> ModulesFrom(DWORD processId, const std::wstring& folder) {
   std::vector<std::wstring> names;
-  const UniqueHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, processId));
+  const qv::win::UniqueKernelHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, processId));
   MODULEENTRY32W module{};
   module.dwSize = sizeof module;
   for (BOOL more = snapshot && Module32FirstW(snapshot.get(), &module); more; more = Module32NextW(snapshot.get(), &module)) {
@@ -97,13 +97,13 @@ std::vector<std::wstring> ModulesFrom(DWORD processId, const std::wstring& folde
 // import from the program's folder too, where Windows takes it from its known libraries.)
 TEST(QuorvelaStart, SystemLibrariesComeFromTheSystemFolderNotTheProgramsFolder) {
   // A copy planted beside the program under the name of the system's library.
-  QuorvelaRun run(L"planted", kFullStub, kInModuleFolder, {L"riched20.dll"});
-  HWND form = run.child->waitForWindow();
+  BuiltProgram run(L"planted", {.planted = {L"riched20.dll"}});
+  HWND form = run.child().waitForWindow();
   ASSERT_NE(form, nullptr);
   // The program's own library is in its sub-folder.
-  EXPECT_EQ(ModulesFrom(run.child->id(), run.folder.path()), std::vector<std::wstring>{L"Quorvela.exe"});
+  EXPECT_EQ(ModulesFrom(run.child().id(), run.folder()), std::vector<std::wstring>{L"Quorvela.exe"});
   PostMessageW(form, WM_CLOSE, 0, 0);
-  EXPECT_EQ(run.child->waitForExit(), 0u);
+  EXPECT_EQ(run.child().waitForExit(), 0u);
 }
 
 }  // namespace

@@ -7,12 +7,12 @@
 #include <functional>
 #include <set>
 
-#include "app/core/control_centre_design.h"
+#include "app/core/control_centre/control_centre_design.h"
+#include "common/win/kernel_owners.h"
 #include "tests/support/bmp_builder.h"
 #include "tests/support/standin_client.h"
-#include "tests/support/win_handles.h"
 #include "tests/win/app/target_image/file_folder.h"
-#include "tests/win/app/target_image_program.h"
+#include "tests/win/app/built_program.h"
 
 namespace qv::test {
 namespace {
@@ -65,7 +65,8 @@ TEST(TargetImageButtons, StartWithoutAStoredTargetShowsThePlaceholderAndRefusesA
   const Case cases[] = {{L"absent", std::nullopt}, {L"empty", ByteBuffer{}}, {L"huge", std::nullopt, 1'500'000'000}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.label);
-    TargetProgram program(std::wstring(L"start_") + c.label, {.targetFile = c.file, .sparseTargetFile = c.sparseSize});
+    BuiltProgram program(std::wstring(L"start_") + c.label,
+                         {.targetFile = c.file, .sparseTargetFile = c.sparseSize, .toControlCentre = true});
     ASSERT_TRUE(program.ready());
     EXPECT_EQ(program.logLines(), std::vector<std::wstring>{kWindowMissingAtStart});
     ASSERT_TRUE(ProgramHasImage(506)) << "the built program carries no placeholder";
@@ -77,7 +78,7 @@ TEST(TargetImageButtons, StartWithoutAStoredTargetShowsThePlaceholderAndRefusesA
 }
 
 TEST(TargetImageButtons, StoredTargetIsShownAtStart) {
-  TargetProgram program(L"stored", {.targetFile = SolidBmp(0x2080E0, 0)});
+  BuiltProgram program(L"stored", {.targetFile = SolidBmp(0x2080E0, 0), .toControlCentre = true});
   ASSERT_TRUE(program.ready());
   EXPECT_TRUE(program.previewShows(AllOf(RGB(0x20, 0x80, 0xE0))));
 }
@@ -85,7 +86,8 @@ TEST(TargetImageButtons, StoredTargetIsShownAtStart) {
 TEST(TargetImageButtons, CaptureReplacesFileAndPreviewAtOnce) {
   const ByteBuffer captured = SolidBmp(0xD03010, 5000);
   ASSERT_EQ(captured.size(), 5000u);
-  TargetProgram program(L"capture", {.targetFile = SolidBmp(0x2080E0, 0), .captureBytes = captured});
+  BuiltProgram program(L"capture",
+                       {.targetFile = SolidBmp(0x2080E0, 0), .captureBytes = captured, .toControlCentre = true});
   ASSERT_TRUE(program.ready());
   program.click(kCaptureTargetButton);
   EXPECT_EQ(PlainRead(program.targetPath()), captured);
@@ -106,16 +108,18 @@ TEST(TargetImageButtons, CaptureIntoAFileInUseIsWrittenInPlaceOrKeptAndUsesTheNe
     SCOPED_TRACE(c.label);
     const ByteBuffer old = SolidBmp(0x2080E0, 0);
     const ByteBuffer captured = SolidBmp(0xD03010, 5000);
-    TargetProgram program(std::wstring(L"capture_in_use_") + c.label, {.targetFile = old, .captureBytes = captured});
+    BuiltProgram program(std::wstring(L"capture_in_use_") + c.label,
+                         {.targetFile = old, .captureBytes = captured, .toControlCentre = true});
     ASSERT_TRUE(program.ready());
     {
-      const UniqueHandle inUse(
+      const qv::win::UniqueKernelHandle inUse(
           CreateFileW(program.targetPath().c_str(), GENERIC_READ, c.sharing, nullptr, OPEN_EXISTING, 0, nullptr));
       ASSERT_TRUE(inUse);
       program.click(kCaptureTargetButton);
     }
     EXPECT_EQ(PlainRead(program.targetPath()), c.written ? captured : old);
-    EXPECT_EQ(FileNames(program.folder()), (std::vector<std::wstring>{L"Quorvela.exe", L"stub_capture.bin", L"模块", L"目标图.bmp"}))
+    EXPECT_EQ(FileNames(program.folder()),
+              (std::vector<std::wstring>{L"Quorvela.exe", L"stub_capture.bin", L"模块", L"目标图.bmp"}))
         << "no temporary file left";
     EXPECT_TRUE(program.previewShows(AllOf(RGB(0xD0, 0x30, 0x10))));
     // The new target is held: a test find now looks for WeChat (closed) instead of refusing.
@@ -130,13 +134,14 @@ TEST(TargetImageButtons, EmptyOrUnreadableCaptureEmptiesTargetAndFile) {
     std::optional<std::string> text;
   };
   const Case cases[] = {
-      {L"length0", std::nullopt},                     // the library's "0分割0"
-      {L"unreadable", "4096" + kSep + "5000"},        // names memory that is not there
+      {L"length0", std::nullopt},               // the library's "0分割0"
+      {L"unreadable", "4096" + kSep + "5000"},  // names memory that is not there
       {L"malformed", "12abc" + kSep + "x"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.label);
-    TargetProgram program(std::wstring(L"empty_") + c.label, {.targetFile = SolidBmp(0x2080E0, 0), .captureText = c.text});
+    BuiltProgram program(std::wstring(L"empty_") + c.label,
+                         {.targetFile = SolidBmp(0x2080E0, 0), .captureText = c.text, .toControlCentre = true});
     ASSERT_TRUE(program.ready());
     program.click(kCaptureTargetButton);
     EXPECT_NE(GetFileAttributesW(program.targetPath().c_str()), INVALID_FILE_ATTRIBUTES);
@@ -155,7 +160,7 @@ ByteBuffer Checkerboard() {
 TEST(TargetImageButtons, TestFindAgainstWeChat) {
   StandIn weChat;
   ASSERT_NE(weChat.window(), nullptr);
-  TargetProgram program(L"find", {.realLibrary = true, .targetFile = Checkerboard()});
+  BuiltProgram program(L"find", {.builtLibrary = true, .targetFile = Checkerboard(), .toControlCentre = true});
   ASSERT_TRUE(program.ready());
   EXPECT_EQ(program.logLines(), std::vector<std::wstring>{kWindowFoundAtStart});
   program.click(kTestFindButton);
@@ -166,7 +171,7 @@ TEST(TargetImageButtons, TestFindAgainstWeChat) {
 }
 
 TEST(TargetImageButtons, TestSendWithWeChatClosedOnlyReportsTheWindow) {
-  TargetProgram program(L"send_closed", {.realLibrary = true});
+  BuiltProgram program(L"send_closed", {.builtLibrary = true, .toControlCentre = true});
   ASSERT_TRUE(program.ready());
   program.click(kTestSendButton);
   EXPECT_EQ(program.logLines(), (std::vector<std::wstring>{kWindowMissingAtStart, kWindowMissing}));
@@ -181,7 +186,7 @@ int EnterKeyDowns(const StandInRecord& record) {
 TEST(TargetImageButtons, TestSendPressesAThousandTimesWhileTheWindowTakesInput) {
   StandIn weChat;
   ASSERT_NE(weChat.window(), nullptr);
-  TargetProgram program(L"send", {.realLibrary = true});
+  BuiltProgram program(L"send", {.builtLibrary = true, .toControlCentre = true});
   ASSERT_TRUE(program.ready());
   program.postClick(kTestSendButton);
   // A click during the burst is handled at once: its line comes before the send's.

@@ -9,9 +9,9 @@
 #include <optional>
 #include <string>
 
-#include "app/core/control_centre_design.h"
+#include "app/core/control_centre/control_centre_design.h"
 #include "tests/support/standin_client.h"
-#include "tests/win/app/program_with_library.h"
+#include "tests/win/app/run_scene.h"
 
 namespace qv::test {
 namespace {
@@ -66,7 +66,7 @@ std::optional<Moment> wholeSecondsAhead(int seconds) {
 TEST(QuorvelaTimedRunMoment, FirstEnterComesAtTheSetMomentToTheMillisecond) {
   StandIn standin;
   ASSERT_NE(standin.window(), nullptr);
-  const ProgramWithLibrary program(L"timed_moment", Target());
+  const BuiltProgram program(L"timed_moment", RunLayout(Target()));
   ASSERT_TRUE(program.started());
   // The target shows from the start: the run hits in its first round.
   SetWindowPos(standin.window(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -79,7 +79,7 @@ TEST(QuorvelaTimedRunMoment, FirstEnterComesAtTheSetMomentToTheMillisecond) {
   for (const auto& [id, text] : entries)
     SendMessageW(program.control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text->c_str()));
   const ClockReading clock = readClock();
-  program.click(kTimedRunButton);
+  program.postClick(kTimedRunButton);
   ASSERT_TRUE(program.logGrowsTo(2));
 
   const StandInRecord record = standin.WaitForMessages(1);

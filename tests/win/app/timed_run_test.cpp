@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "app/core/control_centre_design.h"
+#include "app/core/control_centre/control_centre_design.h"
 #include "tests/support/standin_client.h"
-#include "tests/win/app/program_with_library.h"
+#include "tests/win/app/run_scene.h"
 
 namespace qv::test {
 namespace {
@@ -57,11 +57,11 @@ int armedSeconds(const std::wstring& line) {
 
 class QuorvelaTimedRun : public ::testing::Test {
  protected:
-  void enter(const ProgramWithLibrary& program, const Lines& entries) const {
+  void enter(const BuiltProgram& program, const Lines& entries) const {
     const int ids[] = {kHourEdit, kMinuteEdit, kSecondEdit};
     for (int i = 0; i < 3; ++i) SendMessageW(program.control(ids[i]), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(entries[i].c_str()));
   }
-  Lines entries(const ProgramWithLibrary& program) const {
+  Lines entries(const BuiltProgram& program) const {
     return {program.text(kHourEdit), program.text(kMinuteEdit), program.text(kSecondEdit)};
   }
 };
@@ -69,7 +69,7 @@ class QuorvelaTimedRun : public ::testing::Test {
 TEST_F(QuorvelaTimedRun, TheRunStartsAtTheSetMomentAndPressesSend) {
   StandIn standin;
   ASSERT_NE(standin.window(), nullptr);
-  const ProgramWithLibrary program(L"timed_hit", Target());
+  const BuiltProgram program(L"timed_hit", RunLayout(Target()));
   ASSERT_TRUE(program.started());
   // The target shows from the start: the run hits in its first round.
   SetWindowPos(standin.window(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -79,10 +79,10 @@ TEST_F(QuorvelaTimedRun, TheRunStartsAtTheSetMomentAndPressesSend) {
   if (!moment) GTEST_SKIP() << "too close to midnight";
   enter(program, moment->entries);
   const int clickedAt = secondOfDay();
-  program.click(kTimedRunButton);
+  program.postClick(kTimedRunButton);
   ASSERT_TRUE(program.logGrowsTo(2));
   const int armedAt = secondOfDay();
-  const std::wstring armed = program.log()[1];
+  const std::wstring armed = program.logLines()[1];
   // The whole seconds from the program's clock when it took the click to the moment.
   const int left = armedSeconds(armed);
   EXPECT_GE(left, moment->second - armedAt) << armed;
@@ -99,7 +99,7 @@ TEST_F(QuorvelaTimedRun, TheRunStartsAtTheSetMomentAndPressesSend) {
   const StandInRecord record = standin.WaitForMessages(2000, 20000);
   EXPECT_EQ(EnterPresses(record, WM_KEYDOWN), 1000);
   ASSERT_TRUE(program.logGrowsTo(5));
-  EXPECT_EQ(program.log(), (Lines{kWindowFound, armed, kCountdownStopped, kRunStarted, kRunStopped}));
+  EXPECT_EQ(program.logLines(), (Lines{kWindowFound, armed, kCountdownStopped, kRunStarted, kRunStopped}));
   EXPECT_EQ(entries(program), moment->entries);
   EXPECT_EQ(program.text(kTimedRunButton), kIdleCaption);
 }
@@ -107,11 +107,11 @@ TEST_F(QuorvelaTimedRun, TheRunStartsAtTheSetMomentAndPressesSend) {
 TEST_F(QuorvelaTimedRun, AWrongEntryIsCorrectedInTheProgram) {
   StandIn standin;
   ASSERT_NE(standin.window(), nullptr);
-  const ProgramWithLibrary program(L"timed_entry", Target());
+  const BuiltProgram program(L"timed_entry", RunLayout(Target()));
   ASSERT_TRUE(program.started());
   enter(program, {L"24", L"0", L"0"});
   ASSERT_TRUE(program.logGrowsTo(2));
-  EXPECT_EQ(program.log().back(), kHourAbove);
+  EXPECT_EQ(program.logLines().back(), kHourAbove);
   EXPECT_EQ(program.text(kHourEdit), L"23");
 }
 

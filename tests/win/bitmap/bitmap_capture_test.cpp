@@ -152,9 +152,9 @@ struct PatternDc {
       for (int x = 0; x < 30; ++x) SetPixelV(dc.get(), x, y, PaintedWindow::At(x, y));
     }
   }
-  MemoryDc dc = MakeMemoryDc(nullptr);
-  GdiBitmap bitmap{CreateBitmap(30, 20, 1, 32, nullptr)};
-  Selection chosen{dc.get(), bitmap.get()};
+  DeclaredGdi::MemoryDc dc = DeclaredGdi::memoryDcFor(nullptr);
+  DeclaredGdi::Bitmap bitmap{CreateBitmap(30, 20, 1, 32, nullptr)};
+  DeclaredGdi::Selection chosen{dc.get(), bitmap.get()};
 };
 
 TEST(BitmapCapture, FromDcTakesTheRectangle) {
@@ -180,8 +180,8 @@ TEST(BitmapCapture, IconDrawnOnWhite) {
     andMask[y * 2 + 1] = 0xFF;  // x 8..15 transparent
     for (int x = 0; x < 8; ++x) xorBits[(y * 16 + x) * 4 + 2] = 0xFF;
   }
-  const GdiBitmap mask(CreateBitmap(16, 16, 1, 1, andMask.data()));
-  const GdiBitmap colour(CreateBitmap(16, 16, 1, 32, xorBits.data()));
+  const DeclaredGdi::Bitmap mask(CreateBitmap(16, 16, 1, 1, andMask.data()));
+  const DeclaredGdi::Bitmap colour(CreateBitmap(16, 16, 1, 32, xorBits.data()));
   ICONINFO info{TRUE, 0, 0, mask.get(), colour.get()};
   HICON icon = CreateIconIndirect(&info);
   ASSERT_NE(icon, nullptr);

@@ -95,7 +95,7 @@ TEST(BitmapPixels, PaintToWindowShowsTheImage) {
   ASSERT_EQ(bitmap.CreateBlank(8, 6, 8), 1);  // 8 bits: painted through the colour table
   for (int x = 0; x < 8; ++x) bitmap.SetPixelColor(x, 2, RGB(255, 0, 0));
   bitmap.PaintToWindow(window.get());
-  const WindowDc dc(window.get());
+  const DeclaredGdi::WindowDc dc(window.get());
   EXPECT_EQ(GetPixel(dc.get(), 3, 2), RGB(255, 0, 0));
   EXPECT_EQ(GetPixel(dc.get(), 3, 3), RGB(0, 0, 0));
   EXPECT_EQ(GetPixel(dc.get(), 20, 20), qv::test::PaintedWindow::At(20, 20));  // outside the image
@@ -116,7 +116,7 @@ struct GivenDib {
     static_cast<std::uint8_t*>(bits)[2] = 0xFF;  // bottom-left pixel red
   }
   ByteSet packed;
-  GdiBitmap section;
+  DeclaredGdi::Bitmap section;
 };
 
 TEST(BitmapPixels, AdoptBitmapTakesOverAMatchingDibSection) {
@@ -147,7 +147,7 @@ TEST(BitmapPixels, AdoptBitmapRefusesBytesThatDoNotDescribeTheSection) {
     EXPECT_EQ(bitmap.GetBitmapHandle(), nullptr);
   }
   // A bitmap that is no DIB section has no pixel memory to stand behind the bytes.
-  const GdiBitmap plain(CreateBitmap(3, 2, 1, 24, nullptr));
+  const DeclaredGdi::Bitmap plain(CreateBitmap(3, 2, 1, 24, nullptr));
   EXPECT_EQ(bitmap.AdoptBitmap(plain.get(), nullptr, given.packed), nullptr);
   EXPECT_NE(GetObjectType(given.section.get()), 0u);  // still the caller's
 }

@@ -4,8 +4,8 @@
 
 #include <cstring>
 
+#include "common/win/kernel_owners.h"
 #include "tests/support/standin_client.h"
-#include "tests/support/win_handles.h"
 
 namespace qv::test {
 namespace {
@@ -14,7 +14,7 @@ std::vector<std::uint8_t> RunProbe(const std::wstring& file) {
   SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
   HANDLE readEnd = nullptr, writeEnd = nullptr;
   if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0)) return {};
-  UniqueHandle reader(readEnd), writer(writeEnd);
+  qv::win::UniqueKernelHandle reader(readEnd), writer(writeEnd);
   SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
 
   STARTUPINFOW startup{};
@@ -28,7 +28,7 @@ std::vector<std::uint8_t> RunProbe(const std::wstring& file) {
                       &child)) {
     return {};
   }
-  UniqueHandle process(child.hProcess), thread(child.hThread);
+  qv::win::UniqueKernelHandle process(child.hProcess), thread(child.hThread);
   writer.reset();  // the child holds the only write end now: reading ends when it exits
 
   std::vector<std::uint8_t> out;

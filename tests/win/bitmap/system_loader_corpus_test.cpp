@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "library/core/bmp_decoder.h"
+#include "common/bmp/bmp_decoder.h"
 #include "tests/win/bitmap/system_loader_client.h"
 
 namespace pixfarrow {

@@ -23,7 +23,6 @@ using pixfarrow::capture::CaptureScreenRegion;
 using qv::test::CaptureWindows;
 using qv::test::Drag;
 using qv::test::PatternWindow;
-using qv::test::UniqueHandle;
 
 using Image = qv::test::CapturedImage;
 
@@ -291,7 +290,8 @@ TEST_F(CaptureTest, PressWithoutMoveKeepsThePreviousRectangleAndAFlatDragIsEmpty
 
 // The animation threads still running when the capture ends: those started since `before`,
 // taken once both have made a step.
-std::function<void()> WhileAnimating(const std::set<DWORD>& before, std::vector<UniqueHandle>* animations,
+std::function<void()> WhileAnimating(const std::set<DWORD>& before,
+                                     std::vector<qv::win::UniqueKernelHandle>* animations,
                                      std::function<void(const CaptureWindows&)> then) {
   return [&before, animations, then] {
     CaptureWindows w;
@@ -306,7 +306,7 @@ TEST_F(CaptureTest, ReleaseWhileTheGuideSlidesEndsCleanly) {
   for (int round = 0; round < 5; ++round) {
     SCOPED_TRACE(round);
     const std::set<DWORD> before = qv::test::ThreadIdsOf();
-    std::vector<UniqueHandle> animations;
+    std::vector<qv::win::UniqueKernelHandle> animations;
     const Outcome o = Capture(WhileAnimating(before, &animations, [](const CaptureWindows& w) {
       qv::test::PostDrag(w.topBoard, {{10, 10}, {{20, 20}}});
     }));
@@ -320,7 +320,7 @@ TEST_F(CaptureTest, ReleaseWhileTheGuideSlidesEndsCleanly) {
 // animation threads must stop all the same, not go on stepping destroyed windows.
 TEST_F(CaptureTest, QuitWhileTheGuideSlidesEndsTheAnimationThreads) {
   const std::set<DWORD> before = qv::test::ThreadIdsOf();
-  std::vector<UniqueHandle> animations;
+  std::vector<qv::win::UniqueKernelHandle> animations;
   const DWORD captureThread = GetCurrentThreadId();
   const Outcome o = Capture(WhileAnimating(before, &animations, [captureThread](const CaptureWindows&) {
     PostThreadMessageW(captureThread, WM_QUIT, 7, 0);

@@ -11,18 +11,18 @@
 #include <vector>
 
 #include "common/capture_result_text.h"
-#include "tests/support/win_handles.h"
+#include "common/win/kernel_owners.h"
+#include "tests/support/wait_until.h"
 #include "tests/win/capture/capture_driver.h"
 #include "tests/win/library/pixfarrow_dll.h"
 
 namespace {
 
 using qv::test::CaptureWindows;
-using qv::test::UniqueHandle;
 
 std::set<DWORD> ThreadIds() {
   std::set<DWORD> ids;
-  UniqueHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0));
+  qv::win::UniqueKernelHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0));
   THREADENTRY32 entry{};
   entry.dwSize = sizeof entry;
   for (BOOL more = snapshot && Thread32First(snapshot.get(), &entry); more;
@@ -68,13 +68,13 @@ void HoldThenRelease(const std::set<DWORD>& known, Held* held) {
     held->hooks.push_back(hook);
     if (PostThreadMessageW(id, kHold, 0, 0)) ++asked;
   }
-  for (DWORD start = GetTickCount(); gHeld < asked && GetTickCount() - start < 10000;) Sleep(2);
+  qv::test::WaitUntil([&] { return gHeld >= asked; }, 10000);
   qv::test::PostDrag(w.topBoard, {{10, 10}, {{20, 20}}});
 }
 
 TEST(CaptureUnload, FreeingTheLibraryAsSoonAsJqmbtReturnsEndsCleanly) {
   const std::wstring path = qv::test::PixfarrowDllPath();
-  UniqueHandle release(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+  qv::win::UniqueKernelHandle release(CreateEventW(nullptr, TRUE, FALSE, nullptr));
   gRelease = release.get();
   const int before = qv::test::ThreadsOfThisProcess();
   ASSERT_GT(before, 0);
@@ -95,9 +95,8 @@ TEST(CaptureUnload, FreeingTheLibraryAsSoonAsJqmbtReturnsEndsCleanly) {
   SetEvent(release.get());
   // The library goes when its last thread ends; a thread still running its code after the
   // unload would bring the process down while this waits.
-  bool ended = false;
-  for (DWORD start = GetTickCount(); !ended && GetTickCount() - start < 10000; Sleep(5))
-    ended = !GetModuleHandleW(path.c_str()) && qv::test::ThreadsOfThisProcess() <= before;
+  const bool ended = qv::test::WaitUntil(
+      [&] { return !GetModuleHandleW(path.c_str()) && qv::test::ThreadsOfThisProcess() <= before; }, 10000);
   EXPECT_TRUE(ended) << "the library or its threads are still there";
 }
 

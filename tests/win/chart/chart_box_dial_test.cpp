@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "app/win/chart/native_dial.h"
-#include "app/win/framework/unique_handles.h"
+#include "common/win/direct_gdi.h"
 #include "tests/win/chart/chart_test_support.h"
 
 namespace qv::test {
@@ -28,7 +28,7 @@ class DialPicture {
     info.bmiHeader = {sizeof(BITMAPINFOHEADER), client_.right, -client_.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     dc_.reset(CreateCompatibleDC(nullptr));
     bitmap_.reset(CreateDIBSection(dc_.get(), &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&pixels_), nullptr, 0));
-    const quorvela::win::ScopedSelect use(dc_.get(), bitmap_.get());
+    const qv::win::DirectGdi::Selection use(dc_.get(), bitmap_.get());
     SendMessageW(box, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc_.get()), PRF_CLIENT);
     GdiFlush();
   }
@@ -56,8 +56,8 @@ class DialPicture {
 
  private:
   RECT client_{};
-  quorvela::win::UniqueCreatedDc dc_;
-  quorvela::win::UniqueBitmap bitmap_;
+  qv::win::DirectGdi::MemoryDc dc_;
+  qv::win::DirectGdi::Bitmap bitmap_;
   std::uint32_t* pixels_ = nullptr;
 };
 
@@ -65,7 +65,7 @@ TEST(ChartBoxWithoutWebView, DialFollowsTheFeedAndNoScriptRuns) {
   GaugeOnPage gauge;
   ASSERT_TRUE(gauge.created);
   EChartsBox& page = gauge.page;
-  GaugeOwner& handler = gauge.handler;
+  quorvela::win::SpeedGaugeHandler& handler = gauge.handler;
   EXPECT_FALSE(page.hasWebView());
   EXPECT_EQ(GetModuleHandleW(L"node.dll"), nullptr);
   EXPECT_FLOAT_EQ(page.zoomFactor(), 0.9f);
@@ -102,21 +102,21 @@ TEST(ChartBoxWithoutWebView, DialFollowsTheFeedAndNoScriptRuns) {
       {37, {247, 84}, quorvela::win::kDialProgressColour},    // 0.72 of 50 again
   };
   for (const auto& c : cases) {
-    SetGaugeValue(handler.feed, c.count);  // with no engine entry to call
+    SetGaugeValue(handler.gauge, c.count);  // with no engine entry to call
     EXPECT_EQ(DialPicture(box).at(c.ring), c.colour) << c.count << " at (" << c.ring.x << ", " << c.ring.y << ")";
   }
   // Any count fits the number's box.
   for (int count : {7, 225029, 2147483647}) {
-    SetGaugeValue(handler.feed, count);
+    SetGaugeValue(handler.gauge, count);
     EXPECT_EQ(DialPicture(box).inkBesideTheNumber(), 0) << count;
   }
 
   // The window itself paints anew when the feed changes the value.
   for (const auto& [count, colour] : {std::pair{0, quorvela::win::kDialTrackColour},
                                       std::pair{37, quorvela::win::kDialProgressColour}}) {
-    SetGaugeValue(handler.feed, count);
+    SetGaugeValue(handler.gauge, count);
     UpdateWindow(box);
-    const quorvela::win::WindowDc painted(box);
+    const qv::win::DirectGdi::WindowDc painted(box);
     EXPECT_EQ(GetPixel(painted.get(), kRingAtAFifth.x, kRingAtAFifth.y), colour) << count;
   }
 }

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/win/framework/wide_text.h"
+#include "app/win/platform/wide_text.h"
 #include "tests/win/chart/chart_test_support.h"
 
 namespace qv::test {
@@ -86,7 +86,7 @@ TEST(ChartBoxWithWebView, PageProtocolFromCreationToTheGaugeFeed) {
   GaugeOnPage gauge;
   ASSERT_TRUE(gauge.created);
   EChartsBox& page = gauge.page;
-  GaugeOwner& handler = gauge.handler;
+  quorvela::win::SpeedGaugeHandler& handler = gauge.handler;
   const EngineRecord record;
   ASSERT_TRUE(record.bound()) << "node.dll is not the recording stand-in";
   EXPECT_TRUE(page.hasWebView());
@@ -130,7 +130,7 @@ TEST(ChartBoxWithWebView, PageProtocolFromCreationToTheGaugeFeed) {
   };
   for (const Second& second : {Second{37, "37", "50"}, Second{73, "73", "100"}, Second{0, "0", "50"}}) {
     const int before = record.size();
-    SetGaugeValue(handler.feed, second.count);
+    SetGaugeValue(handler.gauge, second.count);
     calls = record.calls(before);
     ASSERT_EQ(calls.size(), 2u) << second.count;
     EXPECT_TRUE(calls[0].text == gaugeOptionScript(second.text, second.max)) << narrow(calls[0].text);
@@ -140,12 +140,12 @@ TEST(ChartBoxWithWebView, PageProtocolFromCreationToTheGaugeFeed) {
   // A ready event from another box builds nothing.
   EChartsBox other;
   const int before = record.size();
-  EXPECT_EQ(quorvela::win::BuildGaugeOption(handler.feed, &other, 0, &other.option), 0);
+  EXPECT_EQ(quorvela::win::BuildGaugeOption(handler.gauge, &other, 0, &other.option), 0);
   EXPECT_EQ(record.size(), before);
   EXPECT_TRUE(other.option.series().empty());
   EXPECT_EQ(page.option.series().size(), 1u);
 
-  SetGaugeValue(handler.feed, 160);  // drawn in the browser on the scale to 200
+  SetGaugeValue(handler.gauge, 160);  // drawn in the browser on the scale to 200
   keepForTheBrowserCheck(record.calls());
   DestroyWindow(gauge.host);
   EXPECT_EQ(record.calls().back().name, "wkeDestroyWebWindow");

@@ -2,13 +2,6 @@
 
 namespace qv::test {
 
-void GaugeOwner::adopt(const quorvela::win::EChartsBox& page) {
-  feed.chart.releaseBeforeAssign();
-  feed.chart = page;
-  feed.chart.readyEvent.bind(&quorvela::win::GaugeChartReadyCallback, record);
-  feed.chart.listenToWindow();
-}
-
 quorvela::win::ControlPlacement gaugePlacement(HWND parent) {
   quorvela::win::ControlPlacement placement;
   placement.parent = parent;
@@ -24,7 +17,8 @@ GaugeOnPage::GaugeOnPage() {
   created = host && page.create(gaugePlacement(host));
   if (!created) return;
   quorvela::win::SetUpSpeedGaugeChart(page);
-  handler.adopt(page);
+  handler.setLinks({nullptr, &centre, nullptr, nullptr, nullptr});
+  handler.BindGauge();
 }
 
 }  // namespace qv::test

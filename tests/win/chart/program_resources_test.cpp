@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/win/framework/unique_handles.h"
+#include "common/win/kernel_owners.h"
 
 namespace qv::test {
 namespace {
@@ -51,7 +51,7 @@ Picture readPicture(std::string_view bytes) {
 }
 
 TEST(ProgramResources, PicturesInTheirFormatsAndSizes) {
-  const quorvela::win::UniqueModule program(LoadLibraryExW(builtProgram().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
+  const qv::win::UniqueModule program(LoadLibraryExW(builtProgram().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
   ASSERT_TRUE(program) << "cannot read the built program";
   struct Case {
     int id;
@@ -73,7 +73,7 @@ TEST(ProgramResources, PicturesInTheirFormatsAndSizes) {
 }
 
 TEST(ProgramResources, ChartScriptAndTheme) {
-  const quorvela::win::UniqueModule program(LoadLibraryExW(builtProgram().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
+  const qv::win::UniqueModule program(LoadLibraryExW(builtProgram().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
   ASSERT_TRUE(program);
   const std::string_view script = resourceBytes(program.get(), MAKEINTRESOURCEW(516));
   EXPECT_GT(script.size(), 900000u);

@@ -6,7 +6,7 @@
 #include "app/win/framework/shape_box.h"
 #include "app/win/framework/super_button.h"
 #include "app/win/framework/timer_control.h"
-#include "app/win/framework/unique_handles.h"
+
 #include "app/win/framework/window_procedure.h"
 #include "tests/support/bmp_builder.h"
 #include "tests/win/framework/host_form.h"

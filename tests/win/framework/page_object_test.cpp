@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "app/core/control_centre_design.h"
-#include "app/win/pages/control_centre_page.h"
+#include "app/core/control_centre/control_centre_design.h"
+#include "app/win/control_centre/control_centre_page.h"
 
 namespace qv::test {
 namespace {

@@ -6,7 +6,7 @@
 #include "app/win/framework/font.h"
 #include "app/win/framework/rich_edit_box.h"
 #include "app/win/framework/window_procedure.h"
-#include "app/win/program/run_log.h"
+#include "app/win/run_log/run_log.h"
 #include "tests/win/framework/host_form.h"
 
 namespace qv::test {
@@ -59,9 +59,9 @@ class RunLogTest : public ::testing::Test {
 };
 
 TEST_F(RunLogTest, ThreeTypesInTheirColoursEachOnItsLine) {
-  AppendRunLogTo(log_, 0, "[错误]没有找到微信窗口，请您打开微信");
-  AppendRunLogTo(log_, 1, "[警告]没有找到微信窗口，请您打开微信");
-  AppendRunLogTo(log_, 2, "[提示]软件已运行");
+  AppendRunLog(log_, 0, "[错误]没有找到微信窗口，请您打开微信");
+  AppendRunLog(log_, 1, "[警告]没有找到微信窗口，请您打开微信");
+  AppendRunLog(log_, 2, "[提示]软件已运行");
   EXPECT_EQ(lineCount(), 4);  // the last line is the empty one after "\r\n"
   const struct {
     const wchar_t* text;
@@ -82,26 +82,26 @@ TEST_F(RunLogTest, ThreeTypesInTheirColoursEachOnItsLine) {
 }
 
 TEST_F(RunLogTest, OtherTypesWriteNothingAndAnEmptyTextWritesAnEmptyLine) {
-  AppendRunLogTo(log_, 2, "[提示]软件已运行");
+  AppendRunLog(log_, 2, "[提示]软件已运行");
   const LONG before = length();
-  for (int type : {3, -1, 100}) AppendRunLogTo(log_, type, "[提示]x");
+  for (int type : {3, -1, 100}) AppendRunLog(log_, type, "[提示]x");
   EXPECT_EQ(length(), before);
-  AppendRunLogTo(log_, 0, "");
+  AppendRunLog(log_, 0, "");
   EXPECT_EQ(lineCount(), 3);
   EXPECT_EQ(line(1), L"");
   RichEditBox noWindow;
-  AppendRunLogTo(noWindow, 0, "[错误]x");  // nothing to write to, and no failure
+  AppendRunLog(noWindow, 0, "[错误]x");  // nothing to write to, and no failure
 }
 
 TEST_F(RunLogTest, ManyLinesKeepEarlierColoursAndTheViewFollowsTheNewest) {
   constexpr int kLines = 120;
-  for (int i = 0; i < kLines; ++i) AppendRunLogTo(log_, i % 3, "[提示]line " + std::to_string(i));
+  for (int i = 0; i < kLines; ++i) AppendRunLog(log_, i % 3, "[提示]line " + std::to_string(i));
   for (int i : {0, 1, 2, 60, kLines - 1}) {
     const COLORREF colours[] = {kRed, kBlue, kGreen};
     EXPECT_EQ(formatOfLine(i).crTextColor, colours[i % 3]) << i;
   }
   // Put the caret back where the log left it, then look at what is in view.
-  AppendRunLogTo(log_, 2, "[提示]last");
+  AppendRunLog(log_, 2, "[提示]last");
   const auto firstVisible = SendMessageW(edit_, EM_GETFIRSTVISIBLELINE, 0, 0);
   EXPECT_GT(firstVisible, kLines - 30) << "the newest lines are in view";
   CHARRANGE caret{};

@@ -5,7 +5,7 @@
 
 #include "app/win/framework/control_window.h"
 #include "app/win/framework/window_procedure.h"
-#include "app/win/pages/page_slide_in.h"
+#include "app/win/navigation/page_slide_in.h"
 #include "tests/win/framework/host_form.h"
 
 namespace qv::test {

@@ -8,15 +8,16 @@
 #include <string>
 #include <vector>
 
-#include "app/core/run_state.h"
+#include "app/core/run/run_ports.h"
+#include "app/core/run/run_state.h"
 #include "app/core/timed_run/timed_run_texts.h"
+#include "app/win/control_centre/control_centre_page.h"
 #include "app/win/framework/control_window.h"
 #include "app/win/framework/font.h"
 #include "app/win/framework/rich_edit_box.h"
-#include "app/win/framework/wide_text.h"
 #include "app/win/framework/window_procedure.h"
-#include "app/win/handlers/timed_run_handler.h"
-#include "app/win/program/run_log.h"
+#include "app/win/platform/wide_text.h"
+#include "app/win/timed_run/timed_run_handler.h"
 #include "tests/win/framework/host_form.h"
 
 namespace qv::test {
@@ -57,20 +58,10 @@ class TimedRunPage : public ::testing::Test {
     log_.setFont(SetFontFromText("黑体, 9, 0, 0, 0, 0, 0"));
     ASSERT_TRUE(log_.create(at(5, 160, 600, 300, 127, "")));
 
-    TimedRunLinks links;
-    links.clock = &clock_;
-    links.runState = &state_;
-    links.appendRunLog = [this](int type, std::string_view text) { AppendRunLogTo(log_, type, std::string(text)); };
-    links.checkReady = [this] { return ready_; };
-    // As the run button's toggle: a run starts (and disarms a countdown) or stops.
-    links.toggleRunNow = [this] {
-      ++runToggles_;
-      if (state_.running.exchange(0) == 0) {
-        state_.running = 1;
-        state_.timedRunArmed = 0;
-      }
-    };
-    handler_.adopt(button_, hour_, minute_, second_, timer_, std::move(links));
+    // A target is held, so that the ready check asks only for the window.
+    state_.targetImage.replace(ByteBuffer{'B', 'M'});
+    handler_.setLinks({&state_, &page_, &road_, &clock_});
+    handler_.BindTimedRunHandler();
   }
 
   ControlPlacement at(int left, int top, int width, int height, int id, std::string text) {
@@ -123,16 +114,40 @@ class TimedRunPage : public ::testing::Test {
   }
   void clearLog() { SetWindowTextW(windowOf(log_), L""); }
 
+  // The run road as the timed run sees it: the window search finds WeChat while ready_ is
+  // 1; a run that starts is counted (its worker is not started).
+  class FakeRunRoad : public RunNowPort {
+   public:
+    explicit FakeRunRoad(TimedRunPage& test) : test_(test) {}
+    std::uint32_t searchWeChatWindow() override { return test_.ready_ ? 0x1234 : 0; }
+    bool startWorker() override {
+      ++test_.runToggles_;
+      return false;
+    }
+    void appendRunLog(int, std::string_view) override {}
+    void setRunButtonImage(int) override {}
+    void setRunButtonText(std::string_view) override {}
+    void setGaugeInterval(int) override {}
+
+   private:
+    TimedRunPage& test_;
+  };
+
   SetClock clock_;  // 17:50:00
   HostForm form_;
   HWND host_ = nullptr;
-  SuperButton button_;
-  EditBox hour_, minute_, second_;
-  TimerControl timer_;
-  RichEditBox log_;
+  // The control centre, of which only the timed run's controls and the log have windows.
+  ControlCentrePage page_;
+  SuperButton& button_ = page_.TimedRunButton;
+  EditBox& hour_ = page_.HourEdit;
+  EditBox& minute_ = page_.MinuteEdit;
+  EditBox& second_ = page_.SecondEdit;
+  TimerControl& timer_ = page_.CountdownTimer;
+  RichEditBox& log_ = page_.RunLogBox;
   RunState state_;
   std::int32_t ready_ = 1;
   int runToggles_ = 0;
+  FakeRunRoad road_{*this};
   TimedRunHandler handler_;
 };
 
@@ -238,8 +253,8 @@ TEST_F(TimedRunPage, ArmingWhileARunIsActiveStopsThatRun) {
 }
 
 TEST_F(TimedRunPage, StreamFormHoldsTheControlsThenTheSavedTextsAndTheTarget) {
-  handler_.rules.savedEditTexts = {"18", "50", "0"};
-  handler_.rules.targetTime = 1234;
+  handler_.savedEditTexts = {"18", "50", "0"};
+  handler_.targetTime = 1234;
   VolStream out;
   handler_.writeToStream(&out);
   TimedRunHandler copy;
@@ -248,8 +263,8 @@ TEST_F(TimedRunPage, StreamFormHoldsTheControlsThenTheSavedTextsAndTheTarget) {
   EXPECT_EQ(in.state(), VolStream::kInOrder);
   EXPECT_EQ(copy.TimedRunButton.text, std::string(texts::kIdleCaption));
   EXPECT_EQ(copy.HourEdit.text, "0");
-  EXPECT_EQ(copy.rules.savedEditTexts, handler_.rules.savedEditTexts);
-  EXPECT_EQ(copy.rules.targetTime, 1234);
+  EXPECT_EQ(copy.savedEditTexts, handler_.savedEditTexts);
+  EXPECT_EQ(copy.targetTime, 1234);
   // Nothing is left over after the target.
   std::int32_t extra = 0;
   EXPECT_FALSE(in.readInt32(extra));

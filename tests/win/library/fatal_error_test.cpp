@@ -8,8 +8,8 @@
 
 #include <string>
 
+#include "common/win/kernel_owners.h"
 #include "tests/support/standin_client.h"
-#include "tests/support/win_handles.h"
 
 namespace {
 
@@ -72,7 +72,7 @@ Outcome RunProbe(const std::wstring& mode) {
   si.cb = sizeof si;
   PROCESS_INFORMATION pi{};
   if (!CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return out;
-  qv::test::UniqueHandle process(pi.hProcess);
+  qv::win::UniqueKernelHandle process(pi.hProcess);
   CloseHandle(pi.hThread);
   DialogSearch search{pi.dwProcessId, nullptr};
   for (int i = 0; i < 1000 && !search.dialog; ++i) {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/win_handles.h"
+#include "common/win/kernel_owners.h"
 
 namespace qv::test {
 
@@ -34,9 +34,9 @@ class HungWindow {
  private:
   static DWORD WINAPI Run(void* self);
   std::wstring title_;
-  UniqueHandle ready_;
-  UniqueHandle release_;
-  UniqueHandle thread_;
+  qv::win::UniqueKernelHandle ready_;
+  qv::win::UniqueKernelHandle release_;
+  qv::win::UniqueKernelHandle thread_;
   HWND window_ = nullptr;
 };
 

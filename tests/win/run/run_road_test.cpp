@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "app/win/run/run_road.h"
 #include "tests/support/bmp_builder.h"
 #include "tests/support/process_threads.h"
 #include "tests/support/standin_client.h"
 #include "tests/support/wait_until.h"
 #include "tests/win/run/bound_library.h"
+#include "tests/win/run/recording_road.h"
 
 namespace {
 
@@ -43,19 +43,9 @@ class RunRoad : public ::testing::Test {
     delete dll_;
     dll_ = nullptr;
   }
-  void SetUp() override {
-    ASSERT_TRUE(qv::test::BindPixfarrow(*dll_));
-    auto& page = road.page();
-    page.appendRunLog = [this](int type, std::string_view text) {
-      calls.push_back("log " + std::to_string(type) + " " + std::string(text));
-    };
-    page.setRunButtonImage = [this](int image) { calls.push_back("image " + std::to_string(image)); };
-    page.setRunButtonText = [this](std::string_view text) { calls.push_back("text " + std::string(text)); };
-    page.setGaugeInterval = [this](int ms) { calls.push_back("interval " + std::to_string(ms)); };
-    page.setGaugeValue = [this](std::int32_t value) { calls.push_back("gauge " + std::to_string(value)); };
-  }
+  void SetUp() override { ASSERT_TRUE(qv::test::BindPixfarrow(*dll_, library)); }
   void TearDown() override {
-    // The worker uses the road: it must be gone before the road is.
+    // The worker uses the run state and the library: it must be gone before they are.
     state.running = 0;
     EXPECT_TRUE(qv::test::WaitUntil([&] { return !road.workerAlive(); }));
   }
@@ -71,9 +61,10 @@ class RunRoad : public ::testing::Test {
   }
 
   static qv::test::PixfarrowDll* dll_;
+  quorvela::win::BoundLibrary library;
   quorvela::RunState state;
-  quorvela::win::RunRoad road{state};
-  Calls calls;
+  qv::test::RecordingRoad road{state, library};
+  Calls& calls = road.calls;
 };
 
 qv::test::PixfarrowDll* RunRoad::dll_ = nullptr;

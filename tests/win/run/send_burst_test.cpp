@@ -18,7 +18,8 @@ LRESULT CALLBACK CountingProcedure(HWND window, UINT message, WPARAM wp, LPARAM 
 
 TEST(SendBurst, ThousandEnterPairsReachTheWindowWhileOwnMessagesArePumpedAndWmQuitStays) {
   qv::test::PixfarrowDll dll;
-  ASSERT_TRUE(qv::test::BindPixfarrow(dll));
+  quorvela::win::BoundLibrary library;
+  ASSERT_TRUE(qv::test::BindPixfarrow(dll, library));
   qv::test::StandIn standin;
   ASSERT_NE(standin.window(), nullptr);
 
@@ -33,7 +34,7 @@ TEST(SendBurst, ThousandEnterPairsReachTheWindowWhileOwnMessagesArePumpedAndWmQu
   PostMessageW(own, WM_APP, 0, 0);
   PostQuitMessage(7);
 
-  quorvela::win::PressSendKey(static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(standin.window())));
+  quorvela::win::PressSendKey(library, static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(standin.window())));
 
   EXPECT_EQ(g_appMessages, 1);
   MSG quit{};

@@ -7,8 +7,8 @@
 namespace pixfarrow::capture {
 
 BoardSurface::BoardSurface() {
-  WindowDc screen(nullptr);
-  dc_ = MemoryDc(screen.get());
+  DeclaredGdi::WindowDc screen(nullptr);
+  dc_ = DeclaredGdi::memoryDcFor(screen.get());
 }
 
 BoardSurface::~BoardSurface() {
@@ -18,16 +18,16 @@ BoardSurface::~BoardSurface() {
 void BoardSurface::Resize(int width, int height, COLORREF fill) {
   width = std::max(width, 0);
   height = std::max(height, 0);
-  UniqueBitmap next;
+  DeclaredGdi::Bitmap next;
   if (width > 0 && height > 0) {
-    WindowDc screen(nullptr);
+    DeclaredGdi::WindowDc screen(nullptr);
     next.reset(gdi::CreateCompatibleBitmap(screen.get(), width, height));
   }
   if (next) {
-    MemoryDc scratch(dc_.get());
-    ScopedSelect into(scratch.get(), next.get());
+    const DeclaredGdi::MemoryDc scratch = DeclaredGdi::memoryDcFor(dc_.get());
+    DeclaredGdi::Selection into(scratch.get(), next.get());
     const RECT all{0, 0, width, height};
-    UniqueBrush brush(gdi::CreateSolidBrush(fill));
+    DeclaredGdi::Brush brush(gdi::CreateSolidBrush(fill));
     gdi::FillRect(scratch.get(), &all, brush.get());
     if (bitmap_) gdi::BitBlt(scratch.get(), 0, 0, std::min(width, width_), std::min(height, height_), dc_.get(), 0, 0,
                             SRCCOPY);
@@ -47,7 +47,7 @@ qv::BmpFileBytes BoardSurface::FileBytes() const {
   // GetDIBits reads a bitmap that no DC holds: GDI's batch lands first, then what the
   // bitmap displaced takes its place in the DC for the read, and the bitmap comes back.
   gdi::GdiFlush();
-  const ScopedSelect out(dc_.get(), displaced_);
+  const DeclaredGdi::Selection out(dc_.get(), displaced_);
   return BitmapFileBytes(bitmap_.get());
 }
 

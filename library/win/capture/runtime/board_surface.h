@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include "common/bmp_file_bytes.h"
-#include "library/win/capture/runtime/gdi_owners.h"
+#include "library/win/capture/runtime/gdi_calls.h"
 
 namespace pixfarrow::capture {
 
@@ -27,8 +27,8 @@ class BoardSurface {
   int height() const { return height_; }
 
  private:
-  MemoryDc dc_;
-  UniqueBitmap bitmap_;
+  DeclaredGdi::MemoryDc dc_;
+  DeclaredGdi::Bitmap bitmap_;
   HGDIOBJ displaced_ = nullptr;
   int width_ = 0;
   int height_ = 0;

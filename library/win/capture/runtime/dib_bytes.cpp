@@ -3,7 +3,7 @@
 #include <cstring>
 #include <vector>
 
-#include "library/win/capture/runtime/gdi_owners.h"
+#include "library/win/capture/runtime/gdi_calls.h"
 
 namespace pixfarrow::capture {
 namespace {
@@ -22,7 +22,7 @@ std::uint32_t Get32(const std::uint8_t* p) {
 }  // namespace
 
 int DisplayBitsPerPixel() {
-  WindowDc screen(nullptr);
+  DeclaredGdi::WindowDc screen(nullptr);
   return gdi::GetDeviceCaps(screen.get(), BITSPIXEL) * gdi::GetDeviceCaps(screen.get(), PLANES);
 }
 
@@ -46,7 +46,7 @@ qv::BmpFileBytes BitmapFileBytes(HBITMAP bitmap) {
 
   const std::size_t offset = kFileHeader + kInfoHeader + 4 * colours;
   qv::BmpFileBytes file(offset + pixelBytes, 0);
-  WindowDc screen(nullptr);
+  DeclaredGdi::WindowDc screen(nullptr);
   if (gdi::GetDIBits(screen.get(), bitmap, 0, static_cast<UINT>(info.bmHeight), file.data() + offset, bi,
                      DIB_RGB_COLORS) != info.bmHeight)
     return {};

@@ -60,11 +60,10 @@ LRESULT DrawingBoard::Handle(UINT message, WPARAM wp, LPARAM lp) {
     case WM_ERASEBKGND:
       return 1;
     case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(window_, &ps);
-      gdi::BitBlt(dc, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left,
-                  ps.rcPaint.bottom - ps.rcPaint.top, surface_.dc(), ps.rcPaint.left, ps.rcPaint.top, SRCCOPY);
-      EndPaint(window_, &ps);
+      const qv::win::PaintDc paint(window_);
+      const RECT& area = paint.paint().rcPaint;
+      gdi::BitBlt(paint.get(), area.left, area.top, area.right - area.left, area.bottom - area.top, surface_.dc(),
+                  area.left, area.top, SRCCOPY);
       return 0;
     }
     case WM_SETCURSOR:
@@ -103,15 +102,15 @@ void DrawingBoard::SetBackgroundPicture(const qv::BmpFileBytes& picture) {
 
 void DrawingBoard::Clear() {
   const RECT all{0, 0, surface_.width(), surface_.height()};
-  UniqueBrush brush(gdi::CreateSolidBrush(style_.background));
+  DeclaredGdi::Brush brush(gdi::CreateSolidBrush(style_.background));
   gdi::FillRect(surface_.dc(), &all, brush.get());
   ShowRegion(0, 0, surface_.width(), surface_.height());
 }
 
 void DrawingBoard::Rectangle(int left, int top, int right, int bottom) {
   HDC dc = surface_.dc();
-  ScopedSelect pen(dc, pen_.get());
-  ScopedSelect brush(dc, brush_.get());
+  DeclaredGdi::Selection pen(dc, pen_.get());
+  DeclaredGdi::Selection brush(dc, brush_.get());
   SetROP2(dc, R2_COPYPEN);
   ::Rectangle(dc, left, top, right, bottom);
   // The pen straddles the outline: show a little more than the rectangle itself.
@@ -129,7 +128,7 @@ qv::BmpFileBytes DrawingBoard::ImageBytes() const { return surface_.FileBytes();
 
 void DrawingBoard::ShowRegion(int x, int y, int width, int height) const {
   if (!window_ || !IsWindowVisible(window_) || width <= 0 || height <= 0) return;
-  WindowDc dc(window_);
+  DeclaredGdi::WindowDc dc(window_);
   gdi::BitBlt(dc.get(), x, y, width, height, surface_.dc(), x, y, SRCCOPY);
 }
 

@@ -53,8 +53,8 @@ class DrawingBoard {
   HWND window_ = nullptr;
   BoardStyle style_;
   BoardSurface surface_;
-  UniquePen pen_;
-  UniqueBrush brush_;
+  DeclaredGdi::Pen pen_;
+  DeclaredGdi::Brush brush_;
 };
 
 }  // namespace pixfarrow::capture

@@ -30,10 +30,11 @@ LRESULT CALLBACK ShapeProcedure(HWND window, UINT message, WPARAM wp, LPARAM lp)
       RECT r;
       GetClientRect(window, &r);
       HDC dc = reinterpret_cast<HDC>(wp);
-      UniqueBrush fill(gdi::CreateSolidBrush(static_cast<COLORREF>(reinterpret_cast<UINT_PTR>(GetPropW(window, kTextColour)))));
-      UniquePen edge(CreatePen(PS_SOLID, 2, static_cast<COLORREF>(GetWindowLongPtrW(window, GWLP_USERDATA))));
-      ScopedSelect pen(dc, edge.get());
-      ScopedSelect brush(dc, fill.get());
+      DeclaredGdi::Brush fill(
+          gdi::CreateSolidBrush(static_cast<COLORREF>(reinterpret_cast<UINT_PTR>(GetPropW(window, kTextColour)))));
+      DeclaredGdi::Pen edge(CreatePen(PS_SOLID, 2, static_cast<COLORREF>(GetWindowLongPtrW(window, GWLP_USERDATA))));
+      DeclaredGdi::Selection pen(dc, edge.get());
+      DeclaredGdi::Selection brush(dc, fill.get());
       RoundRect(dc, r.left + 1, r.top + 1, r.right, r.bottom, 12, 12);
       return 1;
     }
@@ -151,11 +152,11 @@ void LoadedWindow::CreateControls(const WindowTemplate& from) {
                                r.left, r.top, r.right - r.left, r.bottom - r.top, container, nullptr,
                                RuntimeModule(), nullptr);
         if (!made) break;
-        UniqueFont font(CreateFontW(-c.font.height, 0, 0, 0, c.font.weight, FALSE, FALSE, FALSE, GB2312_CHARSET,
-                                    OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                    DEFAULT_PITCH | FF_DONTCARE, c.font.face.c_str()));
+        DeclaredGdi::Font font(CreateFontW(-c.font.height, 0, 0, 0, c.font.weight, FALSE, FALSE, FALSE, GB2312_CHARSET,
+                                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                           DEFAULT_PITCH | FF_DONTCARE, c.font.face.c_str()));
         SendMessageW(made, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
-        UniqueBrush back(gdi::CreateSolidBrush(c.colour));
+        DeclaredGdi::Brush back(gdi::CreateSolidBrush(c.colour));
         SetPropW(made, kTextColour, reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(c.textColour)));
         SetPropW(made, kBackBrush, back.get());
         fonts_.push_back(std::move(font));

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "library/win/capture/runtime/drawing_board.h"
-#include "library/win/capture/runtime/gdi_owners.h"
+#include "library/win/capture/runtime/gdi_calls.h"
 #include "library/win/capture/runtime/picture_box.h"
 #include "library/win/capture/runtime/window_template.h"
 
@@ -53,12 +53,12 @@ class LoadedWindow {
   WindowEvents events_;
   bool activatedOnce_ = false;
   bool activateOnClick_ = true;
-  UniqueBrush background_;
+  DeclaredGdi::Brush background_;
   std::map<std::wstring, std::unique_ptr<DrawingBoard>> boards_;
   std::map<std::wstring, std::unique_ptr<PictureBox>> pictures_;
   std::map<std::wstring, HWND> controls_;
-  std::vector<UniqueFont> fonts_;
-  std::vector<UniqueBrush> brushes_;
+  std::vector<DeclaredGdi::Font> fonts_;
+  std::vector<DeclaredGdi::Brush> brushes_;
 };
 
 // The private message that asks a loaded window to destroy itself.

@@ -6,7 +6,7 @@
 
 #include "library/capture_core/capture_motion.h"
 #include "library/win/capture/runtime/class_registry.h"
-#include "library/win/capture/runtime/gdi_owners.h"
+#include "library/win/capture/runtime/gdi_calls.h"
 #include "library/win/capture/runtime/runtime_module.h"
 #include "library/win/picture/picture_decoder.h"
 
@@ -80,10 +80,8 @@ LRESULT PictureBox::Handle(UINT message, WPARAM wp, LPARAM lp) {
     case WM_ERASEBKGND:
       return 1;
     case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(window_, &ps);
-      Paint(dc);
-      EndPaint(window_, &ps);
+      const qv::win::PaintDc paint(window_);
+      Paint(paint.get());
       return 0;
     }
     case WM_TIMER:
@@ -103,7 +101,7 @@ LRESULT PictureBox::Handle(UINT message, WPARAM wp, LPARAM lp) {
 void PictureBox::Paint(HDC dc) const {
   RECT client;
   GetClientRect(window_, &client);
-  UniqueBrush back(gdi::CreateSolidBrush(background_));
+  DeclaredGdi::Brush back(gdi::CreateSolidBrush(background_));
   if (!animation_) {
     gdi::FillRect(dc, &client, back.get());
     return;

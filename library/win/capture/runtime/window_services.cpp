@@ -2,8 +2,9 @@
 
 #include <memory>
 
+#include "common/win/kernel_owners.h"
 #include "library/win/capture/runtime/dib_bytes.h"
-#include "library/win/capture/runtime/gdi_owners.h"
+#include "library/win/capture/runtime/gdi_calls.h"
 
 namespace pixfarrow::capture {
 
@@ -24,12 +25,12 @@ int ScreenHeight() { return GetSystemMetrics(SM_CYSCREEN); }
 qv::BmpFileBytes WindowSnapshotBytes() {
   const int w = ScreenWidth();
   const int h = ScreenHeight();
-  WindowDc screen(nullptr);
-  UniqueBitmap shot(gdi::CreateCompatibleBitmap(screen.get(), w, h));
+  DeclaredGdi::WindowDc screen(nullptr);
+  DeclaredGdi::Bitmap shot(gdi::CreateCompatibleBitmap(screen.get(), w, h));
   if (!shot) return {};
   {
-    MemoryDc memory(screen.get());
-    ScopedSelect into(memory.get(), shot.get());
+    const DeclaredGdi::MemoryDc memory = DeclaredGdi::memoryDcFor(screen.get());
+    DeclaredGdi::Selection into(memory.get(), shot.get());
     gdi::BitBlt(memory.get(), 0, 0, w, h, screen.get(), 0, 0, SRCCOPY);
   }
   return BitmapFileBytes(shot.get());
@@ -90,14 +91,11 @@ bool StartThread(std::function<void()> routine) {
   if (!GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS, reinterpret_cast<LPCWSTR>(&RunRoutine),
                           &started->pinned))
     return false;
-  const HMODULE pinned = started->pinned;
-  HANDLE thread = CreateThread(nullptr, 0, &RunRoutine, started.get(), 0, nullptr);
-  if (!thread) {
-    FreeLibrary(pinned);
-    return false;
-  }
+  qv::win::UniqueModule pinned(started->pinned);
+  const qv::win::UniqueKernelHandle thread(CreateThread(nullptr, 0, &RunRoutine, started.get(), 0, nullptr));
+  if (!thread) return false;
+  static_cast<void>(pinned.release());   // the thread gives it back
   static_cast<void>(started.release());  // the thread's now
-  CloseHandle(thread);
   return true;
 }
 

@@ -6,10 +6,10 @@
 #include <cstdlib>
 #include <optional>
 
-#include "app/win/framework/read_file_bytes.h"
-#include "app/win/framework/replace_file_bytes.h"
-#include "app/win/framework/write_file_in_place.h"
-#include "tests/support/win_handles.h"
+#include "app/win/platform/read_file_bytes.h"
+#include "app/win/platform/replace_file_bytes.h"
+#include "app/win/platform/write_file_in_place.h"
+#include "common/win/kernel_owners.h"
 #include "tests/win/app/program_folder.h"
 #include "tests/win/app/target_image/file_folder.h"
 
@@ -86,7 +86,8 @@ TEST(ReplaceFileBytes, FailedReplaceKeepsTheOldFileAndLeavesNoTemporary) {
   ASSERT_TRUE(WriteWholeFile(file, Pattern(300, 3)));
   {
     // Open elsewhere without sharing: the rename over it is refused.
-    const UniqueHandle inUse(CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    const qv::win::UniqueKernelHandle inUse(
+        CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     ASSERT_TRUE(inUse);
     EXPECT_FALSE(ReplaceFileBytes(file, Pattern(5000)));
   }
@@ -121,7 +122,8 @@ TEST(WriteFileInPlace, FileOpenElsewhere) {
     const std::wstring file = folder.path() + L"\\" + kTarget;
     ASSERT_TRUE(WriteWholeFile(file, Pattern(300, 3)));
     {
-      const UniqueHandle inUse(CreateFileW(file.c_str(), GENERIC_READ, c.sharing, nullptr, OPEN_EXISTING, 0, nullptr));
+      const qv::win::UniqueKernelHandle inUse(
+          CreateFileW(file.c_str(), GENERIC_READ, c.sharing, nullptr, OPEN_EXISTING, 0, nullptr));
       ASSERT_TRUE(inUse);
       EXPECT_FALSE(ReplaceFileBytes(file, Pattern(5000)));
       EXPECT_EQ(WriteFileInPlace(file, Pattern(5000)), c.written);

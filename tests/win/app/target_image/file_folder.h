@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/core/byte_buffer.h"
+#include "app/core/object/byte_buffer.h"
 
 namespace qv::test {
 

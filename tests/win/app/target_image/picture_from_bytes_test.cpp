@@ -1,7 +1,7 @@
 // The preview's picture from image file bytes: BMP through our own decoder first.
 #include <gtest/gtest.h>
 
-#include "app/win/framework/picture_from_bytes.h"
+#include "app/win/target_image/picture_from_bytes.h"
 #include "tests/support/bmp_builder.h"
 
 namespace qv::test {

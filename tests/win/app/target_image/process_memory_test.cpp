@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "app/win/framework/process_memory.h"
+#include "app/win/platform/process_memory.h"
 #include "tests/win/app/target_image/file_folder.h"
 
 namespace qv::test {

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/win/program/target_image_file.h"
-#include "tests/support/win_handles.h"
+#include "app/win/target_image/target_image_file.h"
+#include "common/win/kernel_owners.h"
 #include "tests/win/app/program_folder.h"
 #include "tests/win/app/target_image/file_folder.h"
 
@@ -80,7 +80,8 @@ TEST_F(TargetImageFile, StoreWritesInPlaceWhereTheFileCannotBeReplacedWhole) {
     SCOPED_TRACE(c.label);
     ASSERT_TRUE(WriteWholeFile(ownFile_, Pattern(300, 3)));
     {
-      const qv::test::UniqueHandle inUse(CreateFileW(ownFile_.c_str(), GENERIC_READ, c.sharing, nullptr, OPEN_EXISTING, 0, nullptr));
+      const qv::win::UniqueKernelHandle inUse(
+          CreateFileW(ownFile_.c_str(), GENERIC_READ, c.sharing, nullptr, OPEN_EXISTING, 0, nullptr));
       ASSERT_TRUE(inUse);
       EXPECT_EQ(StoreTargetImageFile(Pattern(5000)), c.stored);
     }

@@ -1,12 +1,14 @@
-// The capture hand-off through the bound table: JQMBT's text, then a copy of its buffer.
+// The capture hand-off through the bound table, as the target-image handler makes it: JQMBT's
+// text, then a copy of its buffer.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "app/win/framework/external_function_binder.h"
-#include "app/win/program/target_image_library.h"
+#include "app/core/target_image/target_image_actions.h"
+#include "app/win/library_binding/bound_library.h"
+#include "app/win/target_image/target_image_handler.h"
 #include "common/capture_result_text.h"
 #include "tests/win/app/target_image/file_folder.h"
 
@@ -31,12 +33,14 @@ class TargetImageLibrary : public ::testing::Test {
  protected:
   void SetUp() override {
     slot(ExternalFunction::JQMBT) = reinterpret_cast<FARPROC>(&StandInCapture);
+    handler.setLinks({nullptr, &library, nullptr, nullptr});
   }
-  void TearDown() override {
-    slot(ExternalFunction::JQMBT) = nullptr;
-    resultText.clear();
-  }
-  static FARPROC& slot(ExternalFunction f) { return externalFunctionTable().address[static_cast<std::size_t>(f)]; }
+  void TearDown() override { resultText.clear(); }
+  FARPROC& slot(ExternalFunction f) { return library.table().address[static_cast<std::size_t>(f)]; }
+  ByteBuffer CaptureTargetImage() { return quorvela::CaptureTargetImage(handler); }
+
+  BoundLibrary library;
+  TargetImageHandler handler;
 };
 
 TEST_F(TargetImageLibrary, CaptureCopiesTheNamedBufferOrGivesNothing) {
